@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QPointer>
+#include <QVector>
+
+class Dataset;
+
+// A table model over a dataset, for the data-aware grids. Columns are bound to fields by name;
+// the rows are the dataset's visible records in its current (client-side) order.
+class DatasetModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    struct Column
+    {
+        QString field;
+        QString title;
+    };
+
+    explicit DatasetModel(QObject *parent = nullptr);
+
+    void setDataset(Dataset *dataset);
+    Dataset *dataset() const { return m_ds; }
+    // Without columns every field of the dataset is shown under its own name.
+    void setColumns(const QVector<Column> &columns);
+    QVector<Column> columns() const { return m_columns; }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    QString fieldOf(int column) const;
+    // A title click: sorts the dataset by that column's field, ascending first, then toggling.
+    void toggleSort(int column);
+
+private:
+    void datasetReset();
+    int fieldColumn(int column) const;
+
+    QPointer<Dataset> m_ds;
+    QVector<Column> m_columns;
+    QVector<int> m_fieldOf; // model column -> dataset column (-1 when the field is missing)
+};
