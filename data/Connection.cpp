@@ -150,7 +150,7 @@ QString Connection::userName() const
 void *Connection::pgconn() const
 {
     const QVariant h = QSqlDatabase::database(m_name, false).driver()->handle();
-    if (!h.isValid() || qstrcmp(h.typeName(), "PGconn*") != 0)
+    if (!h.isValid() || (qstrcmp(h.typeName(), "PGconn*") != 0 && qstrcmp(h.typeName(), "pg_conn*") != 0))
         return nullptr;
     return *static_cast<PGconn *const *>(h.constData());
 }

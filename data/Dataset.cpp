@@ -291,7 +291,7 @@ void Dataset::setSort(const QString &sort)
 {
     m_sort = sort;
     if (active()) {
-        const int row = currentRow();
+        const int row = eof() ? -1 : currentRow();
         rebuildView();
         if (row >= 0) {
             const qsizetype at = m_view.indexOf(row);

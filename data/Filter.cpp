@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 
+#include <QCollator>
 #include <QDate>
 #include <QRegularExpression>
 #include <cstdlib>
@@ -45,7 +46,13 @@ int compareValues(FieldKind kind, QByteArrayView a, QByteArrayView b)
     case FieldKind::Text:
         break;
     }
-    const int c = QString::fromUtf8(a).localeAwareCompare(QString::fromUtf8(b));
+    // Russian collation whatever the workstation's locale, capitals and small letters together.
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::Russian, QLocale::Russia)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    const int c = collator.compare(QString::fromUtf8(a), QString::fromUtf8(b));
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
