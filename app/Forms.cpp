@@ -5,9 +5,18 @@
 #include <QIcon>
 #include <QShowEvent>
 
-QIcon windowIcon()
+static void initResources()
 {
-    static const QIcon icon(QStringLiteral(":/Icon_1.png"));
+    // The resources live in a static library: nothing would pull them in otherwise.
+    Q_INIT_RESOURCE(resources);
+}
+
+QIcon formIcon()
+{
+    static const QIcon icon = [] {
+        initResources();
+        return QIcon(QStringLiteral(":/Icon_1.png"));
+    }();
     return icon;
 }
 
@@ -15,7 +24,7 @@ TFormBase::TFormBase(QWidget *parent) : QDialog(parent) {}
 
 void TFormBase::applyConventions()
 {
-    setWindowIcon(windowIcon());
+    setWindowIcon(formIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());

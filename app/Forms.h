@@ -27,4 +27,4 @@ protected:
 };
 
 // The window icon of every window, from the resources.
-QIcon windowIcon();
+QIcon formIcon();

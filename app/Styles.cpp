@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPair>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -127,8 +128,9 @@ QLineEdit, QAbstractSpinBox, QComboBox, QTextEdit, QPlainTextEdit {
     selection-color: @hlText@; selection-background-color: @hl@;
 }
 QLineEdit, QAbstractSpinBox { padding: @padField@px 4px; }
-/* Vertical combo padding would also become the popup's top and bottom margins, so height comes from min-height. */
+/* Vertical combo padding also becomes the popup margins, so the height comes from min-height. */
 QComboBox { padding: 0px 4px; min-height: @comboHeight@px; }
+QTextEdit, QPlainTextEdit { padding: 2px; }
 QAbstractSpinBox QLineEdit, QComboBox QLineEdit { background: transparent; border: none; padding: 0px; }
 QLineEdit:read-only, QAbstractSpinBox[readOnly="true"], QTextEdit[readOnly="true"], QPlainTextEdit[readOnly="true"] {
     background-color: @fieldReadOnly@;
@@ -240,7 +242,8 @@ QCalendarWidget QAbstractItemView { border: none; }
 QColor mix(const QColor &a, const QColor &b, double t)
 {
     const auto lerp = [t](float x, float y) { return float(x + (y - x) * t); };
-    return QColor::fromRgbF(lerp(a.redF(), b.redF()), lerp(a.greenF(), b.greenF()), lerp(a.blueF(), b.blueF()));
+    return QColor::fromRgbF(lerp(a.redF(), b.redF()), lerp(a.greenF(), b.greenF()),
+                            lerp(a.blueF(), b.blueF()));
 }
 
 double luminance(const QColor &c)
@@ -272,8 +275,8 @@ QString fill(const QColor &c, int gloss)
         return QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2)")
             .arg(css(mix(c, white, 0.10)), css(mix(c, black, 0.04)));
     case 2:
-        return QStringLiteral(
-                   "qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:0.48 %2, stop:0.52 %3, stop:1 %4)")
+        return QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:0.48 %2, stop:0.52 "
+                              "%3, stop:1 %4)")
             .arg(css(mix(c, white, 0.32)), css(mix(c, white, 0.14)), css(c), css(mix(c, white, 0.06)));
     default:
         return css(c);
@@ -281,7 +284,14 @@ QString fill(const QColor &c, int gloss)
 }
 
 // Small glyphs the sheet needs as images; Fusion's own arrows and marks would ignore the sheet colours.
-enum class Glyph { Up, Down, Check, Partial, Dot };
+enum class Glyph
+{
+    Up,
+    Down,
+    Check,
+    Partial,
+    Dot
+};
 
 // Glyph images go to a private temporary folder (removed at exit); names encode glyph and colour.
 QString glyphFile(Glyph glyph, const QColor &color)
@@ -290,8 +300,8 @@ QString glyphFile(Glyph glyph, const QColor &color)
     if (!dir.isValid())
         return {};
     static const char *const stems[] = {"up", "down", "check", "partial", "dot"};
-    const QString stem = dir.filePath(QStringLiteral("%1-%2").arg(QLatin1String(stems[int(glyph)]),
-                                                                   color.name(QColor::HexRgb).mid(1)));
+    const QString stem = dir.filePath(
+        QStringLiteral("%1-%2").arg(QLatin1String(stems[int(glyph)]), color.name(QColor::HexRgb).mid(1)));
     const QString file = stem + QStringLiteral(".png");
     if (QFile::exists(file))
         return file;
@@ -375,7 +385,8 @@ QPalette makePalette(const Theme &t)
     p.setColor(QPalette::HighlightedText, hlText);
     p.setColor(QPalette::Link, link);
     p.setColor(QPalette::LinkVisited, mix(link, text, 0.3));
-    p.setColor(QPalette::ToolTipBase, window.lightnessF() < 0.5 ? mix(button, base, 0.3) : mix(base, accent, 0.08));
+    p.setColor(QPalette::ToolTipBase,
+               window.lightnessF() < 0.5 ? mix(button, base, 0.3) : mix(base, accent, 0.08));
     p.setColor(QPalette::ToolTipText, text);
 
     p.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
@@ -392,8 +403,8 @@ QPalette makePalette(const Theme &t)
 QString makeSheet(const Theme &t)
 {
     const QColor window(t.window), base(t.base), alt(t.alternateBase), text(t.text), button(t.button),
-        buttonText(t.buttonText), hl(t.highlight), hlText(t.highlightText), accent(t.accent), border(t.border),
-        disabled(t.disabledText);
+        buttonText(t.buttonText), hl(t.highlight), hlText(t.highlightText), accent(t.accent),
+        border(t.border), disabled(t.disabledText);
     const bool dark = window.lightnessF() < 0.5;
     const int g = t.gloss;
 
@@ -424,12 +435,14 @@ QString makeSheet(const Theme &t)
         {"strong", css(contrast(accent, window) >= contrast(hl, window) ? accent : hl)},
         {"tipBg", css(dark ? mix(button, base, 0.3) : mix(base, accent, 0.08))},
         {"tipText", css(text)},
-        {"menubarFill", t.accentBar ? css(hl) : g ? fill(mix(window, button, 0.5), 1) : css(window)},
+        {"menubarFill", t.accentBar ? css(hl)
+                        : g         ? fill(mix(window, button, 0.5), 1)
+                                    : css(window)},
         {"menubarText", css(t.accentBar ? hlText : text)},
         {"menubarLine", css(t.accentBar ? hl : mix(border, window, 0.4))},
         {"menubarHover", css(t.accentBar ? mix(hl, hlText, 0.18) : mix(window, accent, dark ? 0.30 : 0.20))},
-        {"menubarPressed", css(t.accentBar ? mix(hl, base, 0.25) : hl)},
-        {"menubarPressedText", css(t.accentBar ? mix(hlText, text, 0.25) : hlText)},
+        {"menubarPressed", css(t.accentBar ? base : hl)},
+        {"menubarPressedText", css(t.accentBar ? text : hlText)},
         {"menubarDisabled", css(t.accentBar ? mix(hlText, hl, 0.5) : disabled)},
         {"menuBg", css(dark ? mix(base, window, 0.5) : base)},
         {"btnFill", fill(button, g)},
@@ -477,6 +490,8 @@ QString makeSheet(const Theme &t)
 }
 
 QString g_active = kPlainName;
+// The Fusion instance installed here; QPointer clears itself if someone else replaces the style.
+QPointer<QStyle> g_fusion;
 
 } // namespace
 
@@ -510,18 +525,21 @@ bool apply(const QString &name)
     const QString canonical = canonicalName(name);
     if (!app || canonical.isEmpty())
         return false;
-    QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-    if (!fusion)
-        return false;
+    // Replacing the QStyle deletes the old one, which is unsafe while a widget's handler is still running
+    // (the login window switches styles from a combo box signal), so Fusion is installed only once.
+    if (!g_fusion) {
+        QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+        if (!fusion)
+            return false;
+        QApplication::setStyle(fusion);
+        g_fusion = fusion;
+    }
 
     const Theme *theme = findTheme(canonical);
-    const QPalette palette = theme ? makePalette(*theme) : fusion->standardPalette();
-    const QString sheet = theme ? makeSheet(*theme) : QString();
-
-    QApplication::setStyle(fusion);
+    const QPalette palette = theme ? makePalette(*theme) : g_fusion->standardPalette();
     QApplication::setPalette(palette);
     QToolTip::setPalette(palette);
-    app->setStyleSheet(sheet);
+    app->setStyleSheet(theme ? makeSheet(*theme) : QString());
     g_active = canonical;
     return true;
 }

@@ -22,6 +22,15 @@
 
 \set ON_ERROR_STOP on
 
+-- direct membership of a role in a group
+CREATE OR REPLACE FUNCTION pg_temp.is_member(p_member name, p_group name) RETURNS boolean
+LANGUAGE sql AS $$
+    SELECT EXISTS (SELECT 1 FROM pg_auth_members m
+                     JOIN pg_roles g ON g.oid = m.roleid
+                     JOIN pg_roles u ON u.oid = m.member
+                    WHERE g.rolname = p_group AND u.rolname = p_member);
+$$;
+
 DO $$
 DECLARE
     r record;
@@ -32,7 +41,9 @@ BEGIN
     IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'zemra_admins') THEN
         CREATE ROLE zemra_admins NOLOGIN;
     END IF;
-    GRANT zemra_users TO zemra_admins;
+    IF NOT pg_temp.is_member('zemra_admins', 'zemra_users') THEN
+        GRANT zemra_users TO zemra_admins;
+    END IF;
 
     FOR r IN
         SELECT * FROM (VALUES
@@ -51,10 +62,14 @@ BEGIN
             EXECUTE format('CREATE ROLE %I WITH LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE INHERIT PASSWORD %L',
                            r.login, r.pwd);
         END IF;
-        EXECUTE format('GRANT zemra_users TO %I', r.login);
+        IF NOT pg_temp.is_member(r.login, 'zemra_users') THEN
+            EXECUTE format('GRANT zemra_users TO %I', r.login);
+        END IF;
         IF r.is_admin THEN
-            EXECUTE format('GRANT zemra_admins TO %I', r.login);
-        ELSIF pg_has_role(r.login, 'zemra_admins', 'MEMBER') THEN
+            IF NOT pg_temp.is_member(r.login, 'zemra_admins') THEN
+                EXECUTE format('GRANT zemra_admins TO %I', r.login);
+            END IF;
+        ELSIF pg_temp.is_member(r.login, 'zemra_admins') THEN
             -- a login that lost admin rights must not keep them from an earlier run
             EXECUTE format('REVOKE zemra_admins FROM %I', r.login);
         END IF;
