@@ -59,7 +59,8 @@ QMessageBox::Icon qtIcon(Icon icon)
 
 QMessageBox::StandardButton defaultButton(QMessageBox::StandardButtons buttons)
 {
-    for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel})
+    for (QMessageBox::StandardButton b :
+         {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::No, QMessageBox::Cancel})
         if (buttons & b)
             return b;
     return QMessageBox::Ok;
@@ -84,8 +85,8 @@ QWidget *topWindow()
 
 } // namespace
 
-QMessageBox::StandardButton messageBox(const QString &text, const QString &caption, QMessageBox::StandardButtons buttons,
-                                       Icon icon)
+QMessageBox::StandardButton messageBox(const QString &text, const QString &caption,
+                                       QMessageBox::StandardButtons buttons, Icon icon)
 {
     State &s = state();
     checkTransaction(text);

@@ -21,15 +21,15 @@ enum class Icon
 
 // A modal message box; returns the button pressed (Escape or the close box give No/Cancel/OK,
 // whichever the box has).
-QMessageBox::StandardButton messageBox(const QString &text, const QString &caption, QMessageBox::StandardButtons buttons,
-                                       Icon icon);
+QMessageBox::StandardButton messageBox(const QString &text, const QString &caption,
+                                       QMessageBox::StandardButtons buttons, Icon icon);
 
 // The message kinds of the program.
-void showError(const QString &text);          // "Ошибка", error icon, OK
-bool askDelete(const QString &text);          // "Удаление", Yes/No: true for Yes
-bool askShortage(const QString &text);        // "Запрос", Yes/No: true for Yes
-void showNotice(const QString &text);         // "Сообщение", information icon, OK
-bool askWarning(const QString &text);         // "Внимание", Yes/No: true for Yes
+void showError(const QString &text);   // "Ошибка", error icon, OK
+bool askDelete(const QString &text);   // "Удаление", Yes/No: true for Yes
+bool askShortage(const QString &text); // "Запрос", Yes/No: true for Yes
+void showNotice(const QString &text);  // "Сообщение", information icon, OK
+bool askWarning(const QString &text);  // "Внимание", Yes/No: true for Yes
 // The standard box for an error that stopped an action.
 void showException(const QString &text);
 

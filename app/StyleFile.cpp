@@ -8,7 +8,8 @@ namespace StyleFile {
 
 QString path()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/t_style.txt");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/t_style.txt");
 }
 
 void write(const QString &name)

@@ -125,16 +125,30 @@ QAction *TForm1::item(const QString &name) const
     return m_items.value(name);
 }
 
+bool TForm1::itemEnabled(const QString &name) const
+{
+    // A hidden action always reports itself disabled, so the rights are kept beside it.
+    const QAction *a = item(name);
+    return a->isVisible() ? a->isEnabled() : a->property("rightsEnabled").toBool();
+}
+
+void TForm1::setItemEnabled(const QString &name, bool enabled)
+{
+    QAction *a = item(name);
+    a->setEnabled(enabled);
+    a->setProperty("rightsEnabled", enabled);
+}
+
 void TForm1::setMenuRights(bool enabled)
 {
     for (const char *name : {"N2", "N11", "N7"})
-        item(QLatin1String(name))->setEnabled(enabled);
+        setItemEnabled(QLatin1String(name), enabled);
 }
 
 void TForm1::restrictForEconom()
 {
-    item(QStringLiteral("N2"))->setEnabled(false);
-    item(QStringLiteral("N11"))->setEnabled(false);
+    setItemEnabled(QStringLiteral("N2"), false);
+    setItemEnabled(QStringLiteral("N11"), false);
 }
 
 void TForm1::N5Click()
@@ -153,7 +167,8 @@ void TForm1::N28Click()
     control->addSql(QStringLiteral("SELECT truncate_tables('mnf_app');"));
     control->addSql(QStringLiteral(
         "truncate table mnf_proc_tech.tp_operation;truncate table accounts_dep.smena;truncate table "
-        "accounts_dep.h_tabel;truncate table accounts_dep.person_temp;SELECT truncate_tables('stk_stocks');SELECT "
+        "accounts_dep.h_tabel;truncate table accounts_dep.person_temp;SELECT "
+        "truncate_tables('stk_stocks');SELECT "
         "truncate_tables('stk_purchase');update cmn_inventory_items.inventory_items set cost_price =0;"));
     // All of it or nothing: a refused statement leaves the database whole and the program running.
     Action action(DataModule6->ADO_DB);

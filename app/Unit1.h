@@ -32,6 +32,10 @@ public:
     // A menu item or submenu by its component name ("N2", "N28").
     QAction *item(const QString &name) const;
 
+    // Whether an item is enabled; for hidden items, whether the rights left it enabled.
+    bool itemEnabled(const QString &name) const;
+    void setItemEnabled(const QString &name, bool enabled);
+
     // Rights by login name: "Справочники", "Табель по времени", "Отчеты".
     void setMenuRights(bool enabled);
     void restrictForEconom();
@@ -45,7 +49,8 @@ public:
 private:
     void buildMenu();
     QMenu *submenu(const QString &name, const QString &caption, QMenu *parent = nullptr);
-    QAction *menuItem(QMenu *menu, const QString &name, const QString &caption, void (TForm1::*slot)() = nullptr);
+    QAction *menuItem(QMenu *menu, const QString &name, const QString &caption,
+                      void (TForm1::*slot)() = nullptr);
 
     std::unique_ptr<Ui::TForm1> m_ui;
     QHash<QString, QAction *> m_items;

@@ -52,7 +52,8 @@ void TForm23::FormActivate()
     setWindowTitle(QStringLiteral("Авторизация (build: ") + QString::number(Form1 ? Form1->BuildDate : 0) +
                    QLatin1Char('.') + QString::number(Form1 ? Form1->BuildTime : 0) + QLatin1Char(')'));
     if (!Arguments.value(0).isEmpty() && !Arguments.value(1).isEmpty())
-        m_ui->Label3->setText(QStringLiteral("Сервер: ") + Arguments[0] + QStringLiteral(", БД: ") + Arguments[1]);
+        m_ui->Label3->setText(QStringLiteral("Сервер: ") + Arguments[0] + QStringLiteral(", БД: ") +
+                              Arguments[1]);
     m_ui->ComboBox1->setCurrentIndex(m_ui->ComboBox1->findText(Styles::activeName()));
 }
 
@@ -96,23 +97,25 @@ void TForm23::Button1Click()
     try {
         DataModule6->ADO_DB->close();
         if (serverMode) {
-            Form1->setWindowTitle(QStringLiteral("ZEMRA.ERP (сервер: ") + server + QStringLiteral(", БД: ") + database +
-                                  QLatin1Char(')'));
+            Form1->setWindowTitle(QStringLiteral("ZEMRA.ERP (сервер: ") + server + QStringLiteral(", БД: ") +
+                                  database + QLatin1Char(')'));
             DataModule6->ADO_DB->setConnectionString(
                 QStringLiteral("DRIVER={PostgreSQL UNICODE};DATABASE=") + Connection::quote(database) +
-                QStringLiteral(";SERVER=") + Connection::quote(server) + QStringLiteral(";PORT=5432;UID=") + user +
-                QStringLiteral(";PWD=") + password + QStringLiteral(";SSLmode=allow;") + DirectOptions);
+                QStringLiteral(";SERVER=") + Connection::quote(server) + QStringLiteral(";PORT=5432;UID=") +
+                user + QStringLiteral(";PWD=") + password + QStringLiteral(";SSLmode=allow;") +
+                DirectOptions);
         } else {
             Form1->setWindowTitle(QStringLiteral("ZEMRA.ERP (Data Source: ") + dataSource + QLatin1Char(')'));
-            DataModule6->ADO_DB->setConnectionString(QStringLiteral("Provider=MSDASQL.1;Password=") + password +
-                                                     QStringLiteral(";Persist Security Info=True;User ID=") + user +
-                                                     QStringLiteral(";Data Source=") +
-                                                     Connection::quote(dataSource));
+            DataModule6->ADO_DB->setConnectionString(
+                QStringLiteral("Provider=MSDASQL.1;Password=") + password +
+                QStringLiteral(";Persist Security Info=True;User ID=") + user +
+                QStringLiteral(";Data Source=") + Connection::quote(dataSource));
         }
         DataModule6->ADO_DB->open();
     } catch (const std::exception &) {
-        const QString where = serverMode ? QStringLiteral("сервер: ") + server + QStringLiteral(", БД: ") + database
-                                         : QStringLiteral("Data Source: ") + dataSource;
+        const QString where = serverMode
+                                  ? QStringLiteral("сервер: ") + server + QStringLiteral(", БД: ") + database
+                                  : QStringLiteral("Data Source: ") + dataSource;
         Platform::showError(QStringLiteral("Подключение к БД отсутсвует (") + where + QLatin1Char(')'));
         Platform::terminate();
         return;

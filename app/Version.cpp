@@ -55,7 +55,8 @@ void CheckVersion()
     if (stamp.date < d || (d == stamp.date && stamp.time < t)) {
         if (Form23)
             Form23->Timer1->start();
-        Platform::showError(QStringLiteral("Версия программы не соответсвует БД! Запустите программу через 5 мин."));
+        Platform::showError(
+            QStringLiteral("Версия программы не соответсвует БД! Запустите программу через 5 мин."));
         Platform::terminate();
     }
 }

@@ -87,7 +87,8 @@ void Connection::open()
     const QString password = f.value(QStringLiteral("PWD"), f.value(QStringLiteral("PASSWORD")));
 
     m_native = !server.isEmpty() && !database.isEmpty();
-    QSqlDatabase db = QSqlDatabase::addDatabase(m_native ? QStringLiteral("QPSQL") : QStringLiteral("QODBC"), m_name);
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(m_native ? QStringLiteral("QPSQL") : QStringLiteral("QODBC"), m_name);
     if (m_native) {
         // The standard PGPORT, when set, overrides the port of the string (servers on other ports).
         int port = f.value(QStringLiteral("PORT"), QStringLiteral("5432")).toInt();

@@ -335,8 +335,9 @@ void Dataset::rebuildView()
         const auto resolve = [this](const QString &name) { return fieldIndex(name); };
         const auto kindOf = [this](int c) { return m_rows->kind(c); };
         const std::unique_ptr<Filter> f = Filter::compile(m_filter, resolve, kindOf);
-        m_view.erase(std::remove_if(m_view.begin(), m_view.end(), [&](int r) { return !f->matches(*m_rows, r); }),
-                     m_view.end());
+        m_view.erase(
+            std::remove_if(m_view.begin(), m_view.end(), [&](int r) { return !f->matches(*m_rows, r); }),
+            m_view.end());
     }
 
     if (!m_sort.trimmed().isEmpty()) {
@@ -351,7 +352,8 @@ void Dataset::rebuildView()
             const int col = fieldIndex(words.value(0));
             if (col < 0)
                 throw DbError(QStringLiteral("Поле сортировки %1 не найдено").arg(words.value(0)));
-            const bool desc = words.size() > 1 && words[1].compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
+            const bool desc =
+                words.size() > 1 && words[1].compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
             keys.push_back({col, desc});
         }
         const ResultSet &rows = *m_rows;
@@ -427,7 +429,7 @@ bool Dataset::locate(const QString &fieldName, const QVariant &value)
         return false;
     const FieldKind kind = m_rows->kind(col);
     const QByteArray wanted = value.typeId() == QMetaType::Bool ? QByteArray(value.toBool() ? "t" : "f")
-                                                                 : value.toString().toUtf8();
+                                                                : value.toString().toUtf8();
     for (qsizetype i = 0; i < m_view.size(); ++i) {
         const int r = m_view[i];
         if (m_rows->isNull(r, col))

@@ -50,7 +50,8 @@ class Dataset : public QObject
 {
     Q_OBJECT
 public:
-    Dataset(Connection *connection, const QString &name, const QString &sql = QString(), QObject *parent = nullptr);
+    Dataset(Connection *connection, const QString &name, const QString &sql = QString(),
+            QObject *parent = nullptr);
     ~Dataset() override;
 
     QString name() const { return objectName(); }
@@ -127,9 +128,9 @@ private:
     QStringList m_paramNames;
     QHash<QString, QVariant> m_params; // keyed by lower-case name
     std::unique_ptr<ResultSet> m_rows;
-    QVector<QString> m_names;     // column names as fields see them (duplicates get _1, _2)
-    QHash<QString, int> m_index;  // lower-case name -> column
-    QVector<int> m_view;          // visible rows in display order
+    QVector<QString> m_names;    // column names as fields see them (duplicates get _1, _2)
+    QHash<QString, int> m_index; // lower-case name -> column
+    QVector<int> m_view;         // visible rows in display order
     qsizetype m_cur = 0;
     bool m_atBof = true;
     QString m_sort;

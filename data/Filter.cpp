@@ -21,7 +21,8 @@ double toNumber(QByteArrayView v)
 
 int toBool(QByteArrayView v)
 {
-    return (v == "t" || v == "1" || v == "true" || v == "T" || v == "TRUE" || v == "True" || v == "-1") ? 1 : 0;
+    return (v == "t" || v == "1" || v == "true" || v == "T" || v == "TRUE" || v == "True" || v == "-1") ? 1
+                                                                                                        : 0;
 }
 
 } // namespace
@@ -261,7 +262,8 @@ private:
     QString name()
     {
         skipBlanks();
-        if (m_pos < m_text.size() && (m_text[m_pos] == QLatin1Char('[') || m_text[m_pos] == QLatin1Char('"'))) {
+        if (m_pos < m_text.size() &&
+            (m_text[m_pos] == QLatin1Char('[') || m_text[m_pos] == QLatin1Char('"'))) {
             const QChar close = m_text[m_pos] == QLatin1Char('[') ? QLatin1Char(']') : QLatin1Char('"');
             const qsizetype end = m_text.indexOf(close, m_pos + 1);
             if (end < 0)
@@ -271,8 +273,9 @@ private:
             return n;
         }
         const qsizetype start = m_pos;
-        while (m_pos < m_text.size() && (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == QLatin1Char('_') ||
-                                         m_text[m_pos] == QLatin1Char('.')))
+        while (m_pos < m_text.size() &&
+               (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == QLatin1Char('_') ||
+                m_text[m_pos] == QLatin1Char('.')))
             ++m_pos;
         if (start == m_pos)
             fail();
@@ -290,7 +293,8 @@ private:
             const bool negated = keyword("not");
             if (!keyword("null"))
                 fail();
-            return std::make_unique<Compare>(col, kind, negated ? Op::IsNotNull : Op::IsNull, QByteArray(), true);
+            return std::make_unique<Compare>(col, kind, negated ? Op::IsNotNull : Op::IsNull, QByteArray(),
+                                             true);
         }
         Op op;
         if (keyword("like"))
@@ -358,8 +362,8 @@ private:
         const qsizetype start = m_pos;
         if (m_text[m_pos] == QLatin1Char('-') || m_text[m_pos] == QLatin1Char('+'))
             ++m_pos;
-        while (m_pos < m_text.size() &&
-               (m_text[m_pos].isDigit() || m_text[m_pos] == QLatin1Char('.') || m_text[m_pos] == QLatin1Char(',')))
+        while (m_pos < m_text.size() && (m_text[m_pos].isDigit() || m_text[m_pos] == QLatin1Char('.') ||
+                                         m_text[m_pos] == QLatin1Char(',')))
             ++m_pos;
         if (start == m_pos)
             fail();
@@ -374,7 +378,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Filter> Filter::compile(const QString &text, const std::function<int(const QString &)> &resolve,
+std::unique_ptr<Filter> Filter::compile(const QString &text,
+                                        const std::function<int(const QString &)> &resolve,
                                         const std::function<FieldKind(int)> &kindOf)
 {
     return Parser(text, resolve, kindOf).parse();

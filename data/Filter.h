@@ -17,7 +17,8 @@ public:
 
     // Compiles a filter against the columns of a result; resolve(name) gives the column or -1.
     // A text that does not read raises DbError.
-    static std::unique_ptr<Filter> compile(const QString &text, const std::function<int(const QString &)> &resolve,
+    static std::unique_ptr<Filter> compile(const QString &text,
+                                           const std::function<int(const QString &)> &resolve,
                                            const std::function<FieldKind(int)> &kindOf);
 };
 

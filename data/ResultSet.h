@@ -41,7 +41,10 @@ public:
     void beginRow();
     void addCell(QByteArrayView text, bool null);
 
-    int rowCount() const override { return m_columns.isEmpty() ? 0 : int(m_offsets.size() / m_columns.size()); }
+    int rowCount() const override
+    {
+        return m_columns.isEmpty() ? 0 : int(m_offsets.size() / m_columns.size());
+    }
     int columnCount() const override { return int(m_columns.size()); }
     QString columnName(int col) const override { return m_columns[col].name; }
     FieldKind kind(int col) const override { return m_columns[col].kind; }

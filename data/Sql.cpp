@@ -44,7 +44,8 @@ QString literal(const QVariant &value)
         return QLatin1Char('\'') + value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) +
                QLatin1Char('\'');
     case QMetaType::QTime:
-        return QLatin1Char('\'') + value.toTime().toString(QStringLiteral("HH:mm:ss.zzz")) + QLatin1Char('\'');
+        return QLatin1Char('\'') + value.toTime().toString(QStringLiteral("HH:mm:ss.zzz")) +
+               QLatin1Char('\'');
     default: {
         // Texts go in untrimmed: a parameter is a value, not a typed entry.
         QString t = value.toString();

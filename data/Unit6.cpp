@@ -29,7 +29,8 @@ qint64 Command::execute(const QString &text)
 DeploymentSettings DeploymentSettings::load()
 {
     // ~/.config/zemra-erp/zemra-erp.conf (or $XDG_CONFIG_HOME): keys of the [connection] group.
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zemra-erp"), QStringLiteral("zemra-erp"));
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zemra-erp"),
+                QStringLiteral("zemra-erp"));
     s.beginGroup(QStringLiteral("connection"));
     DeploymentSettings d;
     d.dataSource = s.value(QStringLiteral("data_source"), QStringLiteral("zemra_erp_dev")).toString();
@@ -117,8 +118,9 @@ QString TDataModule6::SqlNumber(const QString &text) const
 
 QList<Dataset *> TDataModule6::datasets() const
 {
-    return {Control,   ver,          Smena1,         Smena2,     Smena3,          Smena4,   H_Tabel_1,
-            H_Tabel_2, H_Tabel_3,    workers,        department, staffpos,        role,     jur_person,
-            nomenclature, inventory_items, msm,      operation_type, operation,   proc_tech, stock,
-            stock_in,  app_doc,      app_spec,       spec_out};
+    return {Control,         ver,       Smena1,         Smena2,     Smena3,
+            Smena4,          H_Tabel_1, H_Tabel_2,      H_Tabel_3,  workers,
+            department,      staffpos,  role,           jur_person, nomenclature,
+            inventory_items, msm,       operation_type, operation,  proc_tech,
+            stock,           stock_in,  app_doc,        app_spec,   spec_out};
 }

@@ -21,6 +21,7 @@
 -- production server.
 
 \set ON_ERROR_STOP on
+\set QUIET on
 
 -- direct membership of a role in a group
 CREATE OR REPLACE FUNCTION pg_temp.is_member(p_member name, p_group name) RETURNS boolean

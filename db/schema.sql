@@ -87,12 +87,13 @@ CREATE TABLE public.loose_ref (
     parent_key_type text     NOT NULL,
     on_delete       text     NOT NULL DEFAULT 'restrict'
                              CHECK (on_delete IN ('restrict', 'cascade')),
+    zero_is_none    boolean  NOT NULL DEFAULT true,
     PRIMARY KEY (child_table, child_column)
 );
 COMMENT ON TABLE public.loose_ref IS
-    'References checked by triggers: NULL and 0 mean none; the parent key is always "id".';
+    'References checked by triggers: NULL means none, and so does 0 where zero_is_none; the parent key is always "id".';
 
--- Child side: the referenced row must exist unless the value is NULL or 0.
+-- Child side: the referenced row must exist unless the value is NULL (or 0).
 CREATE FUNCTION public.loose_ref_child() RETURNS trigger
 LANGUAGE plpgsql AS $$
 DECLARE
@@ -101,11 +102,11 @@ DECLARE
     v_old   numeric;
     v_found boolean;
 BEGIN
-    FOR r IN SELECT child_column, parent_table, parent_key_type
+    FOR r IN SELECT child_column, parent_table, parent_key_type, zero_is_none
                FROM public.loose_ref WHERE child_table = TG_RELID
     LOOP
         EXECUTE format('SELECT ($1).%I::numeric', r.child_column) USING NEW INTO v_new;
-        IF v_new IS NULL OR v_new = 0 THEN
+        IF v_new IS NULL OR (v_new = 0 AND r.zero_is_none) THEN
             CONTINUE;
         END IF;
         IF TG_OP = 'UPDATE' THEN
@@ -167,7 +168,8 @@ $$;
 
 -- Declares a loose reference and installs the two triggers once per table.
 CREATE FUNCTION public.add_loose_ref(p_child regclass, p_column name, p_parent regclass,
-                                     p_on_delete text DEFAULT 'restrict') RETURNS void
+                                     p_on_delete text DEFAULT 'restrict',
+                                     p_zero_is_none boolean DEFAULT true) RETURNS void
 LANGUAGE plpgsql AS $$
 DECLARE
     v_key_type text;
@@ -183,8 +185,8 @@ BEGIN
         RAISE EXCEPTION 'table % has no column %', p_child, p_column;
     END IF;
 
-    INSERT INTO public.loose_ref(child_table, child_column, parent_table, parent_key_type, on_delete)
-    VALUES (p_child, p_column, p_parent, v_key_type, p_on_delete);
+    INSERT INTO public.loose_ref(child_table, child_column, parent_table, parent_key_type, on_delete, zero_is_none)
+    VALUES (p_child, p_column, p_parent, v_key_type, p_on_delete, p_zero_is_none);
 
     IF NOT EXISTS (SELECT 1 FROM pg_trigger WHERE tgrelid = p_child AND tgname = 'loose_ref_child') THEN
         EXECUTE format('CREATE TRIGGER loose_ref_child BEFORE INSERT OR UPDATE ON %s
@@ -197,12 +199,13 @@ BEGIN
 END
 $$;
 
--- Placeholder and reference rows must survive deletion.
+-- Placeholder and code rows the client relies on must survive deletion
+-- (TRUNCATE through truncate_tables puts them back).
 CREATE FUNCTION public.keep_reference_row() RETURNS trigger
 LANGUAGE plpgsql AS $$
 BEGIN
     RAISE EXCEPTION 'row % of table "%" is a system row and cannot be deleted',
-          OLD.id, TG_TABLE_SCHEMA || '.' || TG_TABLE_NAME
+          OLD::text, TG_TABLE_SCHEMA || '.' || TG_TABLE_NAME
           USING ERRCODE = 'restrict_violation';
 END
 $$;
@@ -312,7 +315,8 @@ CREATE TABLE cmn_inventory_items.inventory_items (
     width      numeric(28,6) NOT NULL DEFAULT 0,        -- length, mm
     thick      numeric(28,6) NOT NULL DEFAULT 0,        -- thickness, mm
     massa_kg   numeric(15,4) NOT NULL DEFAULT 0,
-    cost_price numeric(28,6) NOT NULL DEFAULT 0
+    cost_price numeric(28,6) NOT NULL DEFAULT 0,
+    CHECK (id = 0 OR (id_type IS NOT NULL AND id_msm IS NOT NULL))
 );
 ALTER SEQUENCE cmn_inventory_items.inventory_items_id_seq OWNED BY cmn_inventory_items.inventory_items.id;
 
@@ -778,9 +782,20 @@ $$;
 CREATE TRIGGER person_sync AFTER INSERT OR UPDATE OR DELETE ON cmn_contractor.person
     FOR EACH ROW EXECUTE FUNCTION cmn_contractor.person_sync();
 
--- The placeholder item must stay.
+-- System rows: the placeholder item, the code tables, the unit finished-goods
+-- receipts write (4, pieces), the hourly work kinds and the version row.
 CREATE TRIGGER keep_placeholder BEFORE DELETE ON cmn_inventory_items.inventory_items
     FOR EACH ROW WHEN (OLD.id = 0) EXECUTE FUNCTION public.keep_reference_row();
+CREATE TRIGGER keep_reference_row BEFORE DELETE ON cmn_inventory_items.ii_type
+    FOR EACH ROW EXECUTE FUNCTION public.keep_reference_row();
+CREATE TRIGGER keep_reference_row BEFORE DELETE ON mnf_operation.operation_state
+    FOR EACH ROW EXECUTE FUNCTION public.keep_reference_row();
+CREATE TRIGGER keep_reference_row BEFORE DELETE ON cmn_msm.msm
+    FOR EACH ROW WHEN (OLD.id = 4) EXECUTE FUNCTION public.keep_reference_row();
+CREATE TRIGGER keep_reference_row BEFORE DELETE ON accounts_dep.hour_work
+    FOR EACH ROW EXECUTE FUNCTION public.keep_reference_row();
+CREATE TRIGGER keep_reference_row BEFORE DELETE ON public.ver
+    FOR EACH ROW EXECUTE FUNCTION public.keep_reference_row();
 
 -- Operations carry product, source and source per piece of their process.
 CREATE FUNCTION mnf_operation.operation_norm() RETURNS trigger
@@ -914,23 +929,23 @@ BEGIN
     PERFORM public.add_loose_ref('mnf_app.app_doc',                    'id_app_doc',    'mnf_app.app_doc');
     PERFORM public.add_loose_ref('mnf_app.app_doc',                    'id_app_spec',   'mnf_app.app_spec');
 
-    -- column type differs from the key type
-    PERFORM public.add_loose_ref('mnf_operation.operation',            'id_inventory_items', 'cmn_inventory_items.inventory_items');
-    PERFORM public.add_loose_ref('mnf_app.app_doc',                    'id_jur_person', 'cmn_contractor.jur_person');
-    PERFORM public.add_loose_ref('mnf_app.app_doc',                    'id_person',     'cmn_contractor.person');
-    PERFORM public.add_loose_ref('stk_stocks.stock',                   'id_stock',      'cmn_department.department');
-    PERFORM public.add_loose_ref('stk_stocks.stock_in',                'id_department', 'cmn_department.department');
-    PERFORM public.add_loose_ref('stk_stocks.stock_out',               'id_person',     'cmn_contractor.person');
-    PERFORM public.add_loose_ref('stk_stocks.stock_out',               'id_jur_pers',   'cmn_contractor.jur_person');
+    -- column type differs from the key type (0 is no row here)
+    PERFORM public.add_loose_ref('mnf_operation.operation',            'id_inventory_items', 'cmn_inventory_items.inventory_items', 'restrict', false);
+    PERFORM public.add_loose_ref('mnf_app.app_doc',                    'id_jur_person', 'cmn_contractor.jur_person', 'restrict', false);
+    PERFORM public.add_loose_ref('mnf_app.app_doc',                    'id_person',     'cmn_contractor.person', 'restrict', false);
+    PERFORM public.add_loose_ref('stk_stocks.stock',                   'id_stock',      'cmn_department.department', 'restrict', false);
+    PERFORM public.add_loose_ref('stk_stocks.stock_in',                'id_department', 'cmn_department.department', 'restrict', false);
+    PERFORM public.add_loose_ref('stk_stocks.stock_out',               'id_person',     'cmn_contractor.person', 'restrict', false);
+    PERFORM public.add_loose_ref('stk_stocks.stock_out',               'id_jur_pers',   'cmn_contractor.jur_person', 'restrict', false);
     PERFORM public.add_loose_ref('stk_stocks.stock_out',               'id_department', 'cmn_department.department');
-    PERFORM public.add_loose_ref('stk_stocks.stk_move',                'id_stock',      'cmn_department.department');
-    PERFORM public.add_loose_ref('stk_purchase.purchase_doc',          'id_person',     'cmn_contractor.person');
-    PERFORM public.add_loose_ref('accounts_dep.smena',                 'i_id',          'cmn_inventory_items.inventory_items');
-    PERFORM public.add_loose_ref('accounts_dep.fatigue',               'id_p',          'cmn_contractor.person');
-    PERFORM public.add_loose_ref('accounts_dep.fatigue',               'id_nom',        'cmn_inventory_items.nomenclature');
+    PERFORM public.add_loose_ref('stk_stocks.stk_move',                'id_stock',      'cmn_department.department', 'restrict', false);
+    PERFORM public.add_loose_ref('stk_purchase.purchase_doc',          'id_person',     'cmn_contractor.person', 'restrict', false);
+    PERFORM public.add_loose_ref('accounts_dep.smena',                 'i_id',          'cmn_inventory_items.inventory_items', 'restrict', false);
+    PERFORM public.add_loose_ref('accounts_dep.fatigue',               'id_p',          'cmn_contractor.person', 'restrict', false);
+    PERFORM public.add_loose_ref('accounts_dep.fatigue',               'id_nom',        'cmn_inventory_items.nomenclature', 'restrict', false);
 
     -- between operational tables of different schemas (emptied separately)
-    PERFORM public.add_loose_ref('mnf_proc_tech.tp_operation',         'app_spec_id',   'mnf_app.app_spec');
+    PERFORM public.add_loose_ref('mnf_proc_tech.tp_operation',         'app_spec_id',   'mnf_app.app_spec', 'restrict', false);
     PERFORM public.add_loose_ref('mnf_app.app_spec',                   'id_stock_in',   'stk_stocks.stock_in');
     PERFORM public.add_loose_ref('stk_stocks.spec_in',                 'id_app_spec',   'mnf_app.app_spec');
     PERFORM public.add_loose_ref('stk_stocks.spec_out',                'id_app_doc',    'mnf_app.app_doc');
@@ -939,8 +954,8 @@ BEGIN
     PERFORM public.add_loose_ref('accounts_dep.smena',                 'id_doc_item',   'mnf_app.app_spec');
 
     -- lines of a shift record go with it (TRUNCATE is covered by smena_truncated)
-    PERFORM public.add_loose_ref('accounts_dep.person_temp',           'id_smena',      'accounts_dep.smena', 'cascade');
-    PERFORM public.add_loose_ref('accounts_dep.smena_gds_use',         'id_smena',      'accounts_dep.smena', 'cascade');
+    PERFORM public.add_loose_ref('accounts_dep.person_temp',           'id_smena',      'accounts_dep.smena', 'cascade', false);
+    PERFORM public.add_loose_ref('accounts_dep.smena_gds_use',         'id_smena',      'accounts_dep.smena', 'cascade', false);
 END
 $$;
 
@@ -1111,7 +1126,9 @@ BEGIN
     END IF;
 
     INSERT INTO mnf_app.app_spec(id_ii, cnt, id_app_doc, id_ral, id_gds, price, cost_price, master_id)
-    VALUES (p_id_ii, v_cnt, p_id_app_doc, coalesce(p_id_ral, 0), coalesce(p_id_gds, 0),
+    VALUES (p_id_ii, v_cnt, p_id_app_doc,
+            CASE WHEN p_id_ral > 0 THEN p_id_ral ELSE 0 END,   -- 0 or less: not painted
+            coalesce(p_id_gds, 0),
             coalesce(p_price, 0), coalesce(p_cost_price, 0), 0)
     RETURNING id INTO v_id;
 
@@ -1271,7 +1288,7 @@ $$;
 
 -- The reference rules are part of the schema, not data.
 REVOKE INSERT, UPDATE, DELETE, TRUNCATE ON public.loose_ref FROM zemra_users, zemra_admins;
-REVOKE EXECUTE ON FUNCTION public.add_loose_ref(regclass, name, regclass, text) FROM PUBLIC, zemra_users;
+REVOKE EXECUTE ON FUNCTION public.add_loose_ref(regclass, name, regclass, text, boolean) FROM PUBLIC, zemra_users;
 -- the version row is never emptied
 REVOKE TRUNCATE ON public.ver FROM zemra_admins;
 

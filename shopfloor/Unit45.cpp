@@ -23,8 +23,8 @@ void TForm45::setLogRights(bool edit, bool accept)
 
 void TForm45::restrictForEconom()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->RadioButton1,
-                                                       m_ui->RadioButton2, m_ui->RadioButton3, m_ui->RadioButton4,
-                                                       m_ui->CBox1, m_ui->Button8, m_ui->DBGrid2, m_ui->DateT})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->RadioButton1, m_ui->RadioButton2,
+             m_ui->RadioButton3, m_ui->RadioButton4, m_ui->CBox1, m_ui->Button8, m_ui->DBGrid2, m_ui->DateT})
         w->setEnabled(false);
 }

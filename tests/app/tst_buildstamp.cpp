@@ -22,20 +22,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("time");
         QTest::addColumn<int>("stampDate");
         QTest::addColumn<int>("stampTime");
-        QTest::newRow("Jan") << "Jan  5 2026" << "00:00:01" << 20260105 << 1;
-        QTest::newRow("Feb") << "Feb 28 2025" << "23:59:59" << 20250228 << 86399;
-        QTest::newRow("Mar") << "Mar 15 2026" << "14:27:21" << 20260315 << 52041;
-        QTest::newRow("Apr") << "Apr  1 2026" << "12:00:00" << 20260401 << 43200;
-        QTest::newRow("May") << "May 10 2026" << "01:02:03" << 20260510 << 3723;
-        QTest::newRow("Jun") << "Jun 30 2026" << "00:00:00" << 20260630 << 0;
-        QTest::newRow("Jul") << "Jul  4 2026" << "00:00:00" << 20260704 << 0;
-        QTest::newRow("Aug") << "Aug 31 2026" << "00:00:00" << 20260831 << 0;
-        QTest::newRow("Sep") << "Sep  9 2026" << "00:00:00" << 20260909 << 0;
-        QTest::newRow("Oct") << "Oct 10 2026" << "00:00:00" << 20261010 << 0;
-        QTest::newRow("Nov") << "Nov 11 2026" << "00:00:00" << 20261111 << 0;
-        QTest::newRow("Dec") << "Dec 11 2026" << "13:12:52" << 20261211 << 47572;
-        QTest::newRow("unknown date") << "??? ?? ????" << "10:00:00" << 19000101 << 36000;
-        QTest::newRow("unknown time") << "Dec 11 2026" << "??:??:??" << 19000101 << 0;
+        QTest::newRow("Jan") << "Jan  5 2026"
+                             << "00:00:01" << 20260105 << 1;
+        QTest::newRow("Feb") << "Feb 28 2025"
+                             << "23:59:59" << 20250228 << 86399;
+        QTest::newRow("Mar") << "Mar 15 2026"
+                             << "14:27:21" << 20260315 << 52041;
+        QTest::newRow("Apr") << "Apr  1 2026"
+                             << "12:00:00" << 20260401 << 43200;
+        QTest::newRow("May") << "May 10 2026"
+                             << "01:02:03" << 20260510 << 3723;
+        QTest::newRow("Jun") << "Jun 30 2026"
+                             << "00:00:00" << 20260630 << 0;
+        QTest::newRow("Jul") << "Jul  4 2026"
+                             << "00:00:00" << 20260704 << 0;
+        QTest::newRow("Aug") << "Aug 31 2026"
+                             << "00:00:00" << 20260831 << 0;
+        QTest::newRow("Sep") << "Sep  9 2026"
+                             << "00:00:00" << 20260909 << 0;
+        QTest::newRow("Oct") << "Oct 10 2026"
+                             << "00:00:00" << 20261010 << 0;
+        QTest::newRow("Nov") << "Nov 11 2026"
+                             << "00:00:00" << 20261111 << 0;
+        QTest::newRow("Dec") << "Dec 11 2026"
+                             << "13:12:52" << 20261211 << 47572;
+        QTest::newRow("unknown date") << "??? ?? ????"
+                                      << "10:00:00" << 19000101 << 36000;
+        QTest::newRow("unknown time") << "Dec 11 2026"
+                                      << "??:??:??" << 19000101 << 0;
     }
     void buildStamp()
     {
@@ -63,12 +77,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("missing") << false << QByteArray() << "Windows" << QByteArray("Windows\r\n");
         QTest::newRow("empty file") << true << QByteArray() << "Windows" << QByteArray("Windows\r\n");
-        QTest::newRow("empty first line") << true << QByteArray("\r\nOnyx Blue\r\n") << "Windows"
-                                          << QByteArray("Windows\r\nOnyx Blue\r\n");
+        QTest::newRow("empty first line")
+            << true << QByteArray("\r\nOnyx Blue\r\n") << "Windows" << QByteArray("Windows\r\nOnyx Blue\r\n");
         QTest::newRow("name and more") << true << QByteArray("Onyx Blue\r\nother\r\n") << "Onyx Blue"
                                        << QByteArray("Onyx Blue\r\nother\r\n");
-        QTest::newRow("lower case kept") << true << QByteArray("onyx blue\r\n") << "onyx blue"
-                                         << QByteArray("onyx blue\r\n");
+        QTest::newRow("lower case kept")
+            << true << QByteArray("onyx blue\r\n") << "onyx blue" << QByteArray("onyx blue\r\n");
         QTest::newRow("LF only") << true << QByteArray("Carbon\nx") << "Carbon" << QByteArray("Carbon\nx");
     }
     void styleFile()

@@ -136,7 +136,7 @@ private Q_SLOTS:
             QCOMPARE(Platform::showModal(&inner), 7);
         });
         QCOMPARE(Platform::showModal(&outer), 0); // left open by its script: closed with 0
-        QCOMPARE(outer.activations, 2);            // shown, then again when the inner one returned
+        QCOMPARE(outer.activations, 2);           // shown, then again when the inner one returned
         QCOMPARE(inner.activations, 1);
     }
 

@@ -15,7 +15,8 @@ class TestVersion final : public DbTestCase
 private:
     void setVer(qint64 d, qint64 t, const QString &delim = QStringLiteral("."))
     {
-        Fixture::exec(QStringLiteral("update ver set d=%1, t=%2, delim=%3").arg(d).arg(t).arg(SqlText(delim)));
+        Fixture::exec(
+            QStringLiteral("update ver set d=%1, t=%2, delim=%3").arg(d).arg(t).arg(SqlText(delim)));
     }
     QPair<qint64, qint64> ver()
     {

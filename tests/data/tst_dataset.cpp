@@ -10,13 +10,13 @@ class TestDataset final : public DbTestCase
 private:
     std::unique_ptr<Dataset> people()
     {
-        Fixture::exec(QStringLiteral(
-            "create temp table t(id serial primary key, name text, qty numeric(28,6), d date, flag boolean, n int);"
-            "insert into t(name, qty, d, flag, n) values "
-            "('Иванов', 12.5, '2026-04-03', true, 3),"
-            "('петров', 0.000001, '2026-03-04', false, 1),"
-            "('Сидоров', 123456789012345.123456, null, true, 2),"
-            "('Абрамов', 12.5, '2026-01-01', null, 2)"));
+        Fixture::exec(QStringLiteral("create temp table t(id serial primary key, name text, qty "
+                                     "numeric(28,6), d date, flag boolean, n int);"
+                                     "insert into t(name, qty, d, flag, n) values "
+                                     "('Иванов', 12.5, '2026-04-03', true, 3),"
+                                     "('петров', 0.000001, '2026-03-04', false, 1),"
+                                     "('Сидоров', 123456789012345.123456, null, true, 2),"
+                                     "('Абрамов', 12.5, '2026-01-01', null, 2)"));
         auto ds = std::make_unique<Dataset>(DataModule6->ADO_DB, QStringLiteral("t"),
                                             QStringLiteral("select * from t order by id"));
         ds->open();
@@ -76,7 +76,8 @@ private Q_SLOTS:
         QTest::newRow("like prefix") << "name like 'ив%'" << QStringList({"Иванов"});
         QTest::newRow("like both") << "name like '%ро%'" << QStringList({"петров", "Сидоров"});
         QTest::newRow("and or") << "n=2 and qty>1000 or name='Иванов'" << QStringList({"Иванов", "Сидоров"});
-        QTest::newRow("parentheses") << "n=2 and (qty>1000 or name='Абрамов')" << QStringList({"Сидоров", "Абрамов"});
+        QTest::newRow("parentheses") << "n=2 and (qty>1000 or name='Абрамов')"
+                                     << QStringList({"Сидоров", "Абрамов"});
         QTest::newRow("date as shown") << "d>='04.03.2026'" << QStringList({"Иванов", "петров"});
         QTest::newRow("not equal") << "n<>2" << QStringList({"Иванов", "петров"});
         QTest::newRow("boolean") << "flag=true" << QStringList({"Иванов", "Сидоров"});
@@ -182,7 +183,8 @@ private Q_SLOTS:
         auto ds = people();
         DatasetModel model;
         model.setDataset(ds.get());
-        model.setColumns({{QStringLiteral("name"), QStringLiteral("ФИО")}, {QStringLiteral("qty"), QStringLiteral("Кол-во")}});
+        model.setColumns({{QStringLiteral("name"), QStringLiteral("ФИО")},
+                          {QStringLiteral("qty"), QStringLiteral("Кол-во")}});
         QCOMPARE(model.rowCount(), 4);
         QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("ФИО"));
         QCOMPARE(model.data(model.index(0, 1)).toString(), QStringLiteral("12,5"));
@@ -206,7 +208,8 @@ private Q_SLOTS:
             action.commit();
             QFAIL("the second insert must fail");
         } catch (const DbError &e) {
-            QVERIFY(e.text().contains(QStringLiteral("duplicate")) || e.text().contains(QStringLiteral("повтор")));
+            QVERIFY(e.text().contains(QStringLiteral("duplicate")) ||
+                    e.text().contains(QStringLiteral("повтор")));
         }
         QVERIFY(!DataModule6->ADO_DB->inTransaction());
         QCOMPARE(Fixture::scalar(QStringLiteral("select count(*) from a")).toInt(), 0);

@@ -16,13 +16,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("delimiter");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty") << "" << "." << "0";
-        QTest::newRow("comma to point") << "3,75" << "." << "3.75";
-        QTest::newRow("point to comma") << "1.5" << "," << "1,5";
-        QTest::newRow("only first comma") << "1,234,5" << "." << "1.234,5";
-        QTest::newRow("comma before point") << "1.234,5" << "." << "1.234.5";
-        QTest::newRow("integer") << "7" << "." << "7";
-        QTest::newRow("12,5") << "12,5" << "." << "12.5";
+        QTest::newRow("empty") << ""
+                               << "."
+                               << "0";
+        QTest::newRow("comma to point") << "3,75"
+                                        << "."
+                                        << "3.75";
+        QTest::newRow("point to comma") << "1.5"
+                                        << ","
+                                        << "1,5";
+        QTest::newRow("only first comma") << "1,234,5"
+                                          << "."
+                                          << "1.234,5";
+        QTest::newRow("comma before point") << "1.234,5"
+                                            << "."
+                                            << "1.234.5";
+        QTest::newRow("integer") << "7"
+                                 << "."
+                                 << "7";
+        QTest::newRow("12,5") << "12,5"
+                              << "."
+                              << "12.5";
     }
     void sqlNumber()
     {
@@ -110,12 +124,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "Цех" << "'Цех'";
-        QTest::newRow("trimmed") << "  Цех 1 " << "'Цех 1'";
-        QTest::newRow("apostrophe") << "О'Коннор" << "'О''Коннор'";
-        QTest::newRow("quotes") << "ООО \"Ромашка\"" << "'ООО \"Ромашка\"'";
-        QTest::newRow("backslash stays") << "a\\b" << "'a\\b'";
-        QTest::newRow("empty") << "" << "''";
+        QTest::newRow("plain") << "Цех"
+                               << "'Цех'";
+        QTest::newRow("trimmed") << "  Цех 1 "
+                                 << "'Цех 1'";
+        QTest::newRow("apostrophe") << "О'Коннор"
+                                    << "'О''Коннор'";
+        QTest::newRow("quotes") << "ООО \"Ромашка\""
+                                << "'ООО \"Ромашка\"'";
+        QTest::newRow("backslash stays") << "a\\b"
+                                         << "'a\\b'";
+        QTest::newRow("empty") << ""
+                               << "''";
     }
     void sqlText()
     {
@@ -126,8 +146,8 @@ private Q_SLOTS:
 
     void parameters()
     {
-        const QString sql = QStringLiteral(
-            "select (a)::t_money, ':skip', \"x:y\" from t where d=:data and ok!=:OK -- :comment\n and n=:n /* :c */");
+        const QString sql = QStringLiteral("select (a)::t_money, ':skip', \"x:y\" from t where d=:data and "
+                                           "ok!=:OK -- :comment\n and n=:n /* :c */");
         QCOMPARE(Sql::parameterNames(sql), QStringList({"data", "OK", "n"}));
         const QString bound = Sql::bind(sql, [](const QString &name, QVariant *v) {
             if (name == QLatin1String("data"))
@@ -138,8 +158,9 @@ private Q_SLOTS:
                 *v = 5;
             return true;
         });
-        QCOMPARE(bound, QStringLiteral("select (a)::t_money, ':skip', \"x:y\" from t where d='2026-04-03' and "
-                                       "ok!='t''a' -- :comment\n and n=5 /* :c */"));
+        QCOMPARE(bound,
+                 QStringLiteral("select (a)::t_money, ':skip', \"x:y\" from t where d='2026-04-03' and "
+                                "ok!='t''a' -- :comment\n and n=5 /* :c */"));
         QVERIFY_THROWS_EXCEPTION(DbError, Sql::bind(sql, [](const QString &, QVariant *) { return false; }));
     }
 };
