@@ -39,6 +39,15 @@ void createWindows()
     create(Form45);
 }
 
+void applyStartupStyle()
+{
+    const QString style = StyleFile::readOrCreate();
+    if (!Styles::apply(style)) {
+        Platform::showError(QStringLiteral("Стиль \"%1\" не найден").arg(style));
+        Styles::apply(QStringLiteral("Windows"));
+    }
+}
+
 int runProgram(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -47,11 +56,7 @@ int runProgram(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     loadTranslations(app);
     try {
-        const QString style = StyleFile::readOrCreate();
-        if (!Styles::apply(style)) {
-            Platform::showError(QStringLiteral("Стиль \"%1\" не найден").arg(style));
-            Styles::apply(QStringLiteral("Windows"));
-        }
+        applyStartupStyle();
         createWindows();
         QStringList args = QApplication::arguments();
         args.removeFirst();

@@ -4,8 +4,10 @@
 #include "data/DbError.h"
 #include "data/Sql.h"
 
+#include <QCollator>
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace {
 
@@ -356,13 +358,44 @@ void Dataset::rebuildView()
                 words.size() > 1 && words[1].compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
             keys.push_back({col, desc});
         }
+        // Sort keys made once per row: a collation key for texts, the value for numbers.
         const ResultSet &rows = *m_rows;
+        const int n = m_rows->rowCount();
+        std::vector<std::vector<QCollatorSortKey>> textKeys(keys.size());
+        std::vector<std::vector<double>> numberKeys(keys.size());
+        for (qsizetype k = 0; k < keys.size(); ++k) {
+            const int col = keys[k].col;
+            switch (rows.kind(col)) {
+            case FieldKind::Text:
+                textKeys[k].reserve(n);
+                for (int r = 0; r < n; ++r) {
+                    const QByteArrayView v = rows.raw(r, col);
+                    textKeys[k].push_back(textCollator().sortKey(QString::fromUtf8(v.data(), v.size())));
+                }
+                break;
+            case FieldKind::Integer:
+            case FieldKind::Decimal:
+            case FieldKind::Float:
+                numberKeys[k].resize(n);
+                for (int r = 0; r < n; ++r)
+                    numberKeys[k][r] = rows.isNull(r, col) ? 0 : numberOf(rows.raw(r, col));
+                break;
+            default:
+                break;
+            }
+        }
         std::stable_sort(m_view.begin(), m_view.end(), [&](int a, int b) {
-            for (const Key &k : keys) {
+            for (qsizetype i = 0; i < keys.size(); ++i) {
+                const Key &k = keys[i];
                 const bool na = rows.isNull(a, k.col), nb = rows.isNull(b, k.col);
                 int c;
                 if (na || nb)
                     c = na == nb ? 0 : (na ? -1 : 1); // NULLs first when ascending
+                else if (!textKeys[i].empty())
+                    c = textKeys[i][a].compare(textKeys[i][b]);
+                else if (!numberKeys[i].empty())
+                    c = numberKeys[i][a] < numberKeys[i][b] ? -1
+                                                            : (numberKeys[i][a] > numberKeys[i][b] ? 1 : 0);
                 else
                     c = compareValues(rows.kind(k.col), rows.raw(a, k.col), rows.raw(b, k.col));
                 if (c != 0)

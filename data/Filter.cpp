@@ -27,6 +27,22 @@ int toBool(QByteArrayView v)
 
 } // namespace
 
+const QCollator &textCollator()
+{
+    // Russian collation whatever the workstation's locale, capitals and small letters together.
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::Russian, QLocale::Russia)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
+}
+
+double numberOf(QByteArrayView v)
+{
+    return toNumber(v);
+}
+
 int compareValues(FieldKind kind, QByteArrayView a, QByteArrayView b)
 {
     switch (kind) {
@@ -47,13 +63,7 @@ int compareValues(FieldKind kind, QByteArrayView a, QByteArrayView b)
     case FieldKind::Text:
         break;
     }
-    // Russian collation whatever the workstation's locale, capitals and small letters together.
-    static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::Russian, QLocale::Russia)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    const int c = collator.compare(QString::fromUtf8(a), QString::fromUtf8(b));
+    const int c = textCollator().compare(QString::fromUtf8(a), QString::fromUtf8(b));
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 

@@ -22,5 +22,11 @@ public:
                                            const std::function<FieldKind(int)> &kindOf);
 };
 
+class QCollator;
+// The collation of text columns.
+const QCollator &textCollator();
+// A numeric cell's value (for sorting).
+double numberOf(QByteArrayView v);
+
 // Comparison of two cell texts of the given kind: <0, 0, >0.
 int compareValues(FieldKind kind, QByteArrayView a, QByteArrayView b);
