@@ -2,6 +2,7 @@
 
 #include "app/Platform.h"
 
+#include <QHideEvent>
 #include <QIcon>
 #include <QShowEvent>
 
@@ -36,4 +37,11 @@ void TFormBase::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         Platform::guard([this] { FormShow(); });
+}
+
+void TFormBase::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    if (!event->spontaneous())
+        Platform::guard([this] { FormClose(); });
 }

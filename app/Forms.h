@@ -19,11 +19,14 @@ public:
     virtual void FormActivate() {}
     // Runs each time the window is shown, before FormActivate.
     virtual void FormShow() {}
+    // Runs each time the window closes (is hidden).
+    virtual void FormClose() {}
 
 protected:
     // Call at the end of the constructor, after setupUi: fixes the size the form was designed with.
     void applyConventions();
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 };
 
 // The window icon of every window, from the resources.

@@ -3,6 +3,8 @@
 #include "app/Platform.h"
 #include "app/Unit23.h"
 #include "app/Version.h"
+#include "catalogs/Unit26.h"
+#include "catalogs/Unit30.h"
 #include "data/Action.h"
 #include "data/Unit6.h"
 #include "ui_Unit1.h"
@@ -72,9 +74,9 @@ QAction *TForm1::menuItem(QMenu *menu, const QString &name, const QString &capti
 void TForm1::buildMenu()
 {
     QMenu *n2 = submenu(QStringLiteral("N2"), QStringLiteral("Справочники"));
-    menuItem(n2, QStringLiteral("N19"), QStringLiteral("Подразделения"));
+    menuItem(n2, QStringLiteral("N19"), QStringLiteral("Подразделения"), &TForm1::N19Click);
     menuItem(n2, QStringLiteral("N1"), QStringLiteral("Персонал"));
-    menuItem(n2, QStringLiteral("N8"), QStringLiteral("Должности"));
+    menuItem(n2, QStringLiteral("N8"), QStringLiteral("Должности"), &TForm1::N8Click);
     menuItem(n2, QStringLiteral("N21"), QStringLiteral("Роли"));
     menuItem(n2, QStringLiteral("N24"), QStringLiteral("Контрагенты"));
     n2->addSeparator()->setObjectName(QStringLiteral("N22"));
@@ -149,6 +151,20 @@ void TForm1::restrictForEconom()
 {
     setItemEnabled(QStringLiteral("N2"), false);
     setItemEnabled(QStringLiteral("N11"), false);
+}
+
+void TForm1::N19Click()
+{
+    DataModule6->department->open();
+    Platform::showModal(Form30);
+    DataModule6->department->close();
+}
+
+void TForm1::N8Click()
+{
+    DataModule6->staffpos->open();
+    Platform::showModal(Form26);
+    DataModule6->staffpos->close();
 }
 
 void TForm1::N5Click()

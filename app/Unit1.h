@@ -40,6 +40,8 @@ public:
     void setMenuRights(bool enabled);
     void restrictForEconom();
 
+    void N19Click(); // Подразделения
+    void N8Click();  // Должности
     void N5Click();
     void N28Click();
     void Timer1Timer();

@@ -61,9 +61,35 @@ QVariant DatasetModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !m_ds || !m_ds->active() || index.row() >= m_ds->recordCount())
         return {};
+    if (role == Qt::BackgroundRole) {
+        if (m_rowColor) {
+            const QColor c = m_rowColor(m_ds, index.row());
+            if (c.isValid())
+                return c;
+        }
+        return {};
+    }
+    if (role == Qt::ForegroundRole) {
+        // The two row colours are light: keep their text dark in every style.
+        if (m_rowColor && m_rowColor(m_ds, index.row()).isValid())
+            return QColor(Qt::black);
+        return {};
+    }
+    const Column *column = m_columns.isEmpty() ? nullptr : &m_columns[index.column()];
+    if (role == Qt::TextAlignmentRole)
+        return column && column->centred ? QVariant(Qt::AlignCenter)
+                                         : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     const int col = fieldColumn(index.column());
     if (col < 0)
         return {};
+    if (column && column->checkBox) {
+        if (role == Qt::CheckStateRole) {
+            const QByteArrayView v = m_ds->raw(index.row(), col);
+            const bool on = !m_ds->isNull(index.row(), col) && (v == "t" || v == "1" || v == "true");
+            return on ? Qt::Checked : Qt::Unchecked;
+        }
+        return {};
+    }
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
         return m_ds->displayText(index.row(), col);
     return {};
@@ -78,6 +104,13 @@ QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int 
     if (m_ds)
         return m_ds->fieldName(fieldColumn(section));
     return {};
+}
+
+void DatasetModel::setRowColor(RowColor color)
+{
+    m_rowColor = std::move(color);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 QString DatasetModel::fieldOf(int column) const

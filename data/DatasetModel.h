@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QPointer>
 #include <QVector>
+#include <functional>
 
 class Dataset;
 
@@ -14,9 +16,13 @@ class DatasetModel final : public QAbstractTableModel
 public:
     struct Column
     {
-        QString field;
+        QString field; // empty for a column without a field (a cell button column)
         QString title;
+        bool centred = false;
+        bool checkBox = false; // a boolean field shown as a check box
     };
+    // A row's background: invalid for the default. Gets the 0-based visible record.
+    using RowColor = std::function<QColor(const Dataset *, int record)>;
 
     explicit DatasetModel(QObject *parent = nullptr);
 
@@ -31,6 +37,8 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    void setRowColor(RowColor color);
+
     QString fieldOf(int column) const;
     // A title click: sorts the dataset by that column's field, ascending first, then toggling.
     void toggleSort(int column);
@@ -42,4 +50,5 @@ private:
     QPointer<Dataset> m_ds;
     QVector<Column> m_columns;
     QVector<int> m_fieldOf; // model column -> dataset column (-1 when the field is missing)
+    RowColor m_rowColor;
 };

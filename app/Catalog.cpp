@@ -1,0 +1,125 @@
+#include "app/Catalog.h"
+
+#include "app/Platform.h"
+#include "data/Action.h"
+#include "data/Dataset.h"
+#include "data/Unit6.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace Catalog {
+
+int currentId(Dataset *dataset)
+{
+    if (!dataset || !dataset->active() || dataset->eof())
+        return 0;
+    return dataset->field(QStringLiteral("id")).asInt();
+}
+
+QString filterText(const QString &text)
+{
+    return QString(text).replace(QLatin1Char('\''), QLatin1String("''"));
+}
+
+void prefixSearch(Dataset *dataset, const QString &text, const QString &field)
+{
+    if (text.isEmpty()) {
+        dataset->setFiltered(false);
+        return;
+    }
+    dataset->setFiltered(false);
+    dataset->setFilter(field + QStringLiteral(" like '") + filterText(text) + QStringLiteral("%'"));
+    dataset->setFiltered(true);
+}
+
+namespace {
+
+class SearchKeys final : public QObject
+{
+public:
+    SearchKeys(QLineEdit *box, Dataset *dataset, bool consumeAll)
+        : QObject(box), m_ds(dataset), m_consumeAll(consumeAll)
+    {
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+            if (m_ds && m_ds->active()) {
+                if (key->key() == Qt::Key_Up)
+                    m_ds->prior();
+                else if (m_ds->recNo() < m_ds->recordCount())
+                    m_ds->next();
+            }
+            return true;
+        }
+        if (!m_consumeAll)
+            return false;
+        // Text and Backspace edit the box; Enter and Escape belong to the window's buttons.
+        const QString t = key->text();
+        const bool text = !t.isEmpty() && t[0].isPrint() && !(key->modifiers() & Qt::ControlModifier);
+        const bool passes = text || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Return ||
+                            key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape ||
+                            key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        return !passes;
+    }
+
+private:
+    QPointer<Dataset> m_ds;
+    bool m_consumeAll;
+};
+
+} // namespace
+
+void installSearchKeys(QLineEdit *box, Dataset *dataset, bool consumeAll)
+{
+    box->installEventFilter(new SearchKeys(box, dataset, consumeAll));
+}
+
+void reopenAt(Dataset *dataset, int recNo)
+{
+    dataset->close();
+    dataset->open();
+    if (recNo > 0)
+        dataset->setRecNo(recNo);
+}
+
+void reopenOnId(Dataset *dataset, int id)
+{
+    const int recNo = dataset->recNo();
+    dataset->close();
+    dataset->open();
+    if (!dataset->locate(QStringLiteral("id"), id) && recNo > 0)
+        dataset->setRecNo(recNo);
+}
+
+bool deleteCurrent(Dataset *dataset, const QString &table)
+{
+    const int id = currentId(dataset);
+    if (id == 0 && (dataset->isEmpty() || !dataset->active()))
+        return false;
+    const int recNo = dataset->recNo();
+    if (!Platform::askDelete(QStringLiteral("Удалить строку?")))
+        return false;
+    Action action(DataModule6->ADO_DB);
+    DataModule6->cmd_all->execute(QStringLiteral("delete from ") + table + QStringLiteral(" where id=") +
+                                  QString::number(id));
+    action.commit();
+    reopenAt(dataset, recNo);
+    return true;
+}
+
+bool requireFilled(const QString &text)
+{
+    if (!text.trimmed().isEmpty())
+        return true;
+    Platform::showError(QStringLiteral("Все поля должны быть заполнены!"));
+    return false;
+}
+
+} // namespace Catalog

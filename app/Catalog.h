@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class Dataset;
+class QLineEdit;
+
+// The mechanics every catalog list and edit window shares.
+namespace Catalog {
+
+// The id of the dataset's current row; 0 when the list is closed or empty.
+int currentId(Dataset *dataset);
+
+// A text typed by the user as it may stand inside a quoted filter literal.
+QString filterText(const QString &text);
+
+// Search as you type: empty text switches the filter off; otherwise the filter becomes
+// "<field> like '<text>%'" and is switched on.
+void prefixSearch(Dataset *dataset, const QString &text, const QString &field = QStringLiteral("s_caption"));
+
+// Up and Down in the search box move the dataset to the previous or next row. With consumeAll,
+// every other key that is not text (Left, Right, Home, Delete, ...) is swallowed as well, so only
+// typed characters and Backspace edit the box.
+void installSearchKeys(QLineEdit *box, Dataset *dataset, bool consumeAll);
+
+// "Удалить строку?": on Yes deletes the current row ("delete from <table> where id=<id>") in one
+// action, reopens the dataset and returns to the same record number (the last row when it is
+// past the end). An empty list does nothing. Returns true when a row was deleted.
+bool deleteCurrent(Dataset *dataset, const QString &table);
+
+// Closes and reopens the dataset, then returns to the record number (clamped).
+void reopenAt(Dataset *dataset, int recNo);
+
+// Reopens the dataset and stands on the row with that id (else on the same record number).
+void reopenOnId(Dataset *dataset, int id);
+
+// "Все поля должны быть заполнены!" when the trimmed text is empty; returns false then.
+bool requireFilled(const QString &text);
+
+} // namespace Catalog
