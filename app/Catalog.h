@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <functional>
 
 class Dataset;
 class QLineEdit;
@@ -33,6 +35,30 @@ void reopenAt(Dataset *dataset, int recNo);
 
 // Reopens the dataset and stands on the row with that id (else on the same record number).
 void reopenOnId(Dataset *dataset, int id);
+
+// Choose mode: what a list writes back into the window that opened it, by the opener's Tag
+// number. The opener's unit registers its target once (in its constructor):
+//   Form3->ChooseTargets.set(44, [](Dataset *row) { ...write row's id and name into Form44... });
+// The list calls run(Tag, dataset) on "Выбрать"; an unknown Tag does nothing.
+class ChooseTargets
+{
+public:
+    using Target = std::function<void(Dataset *row)>;
+    void set(int tag, Target target) { m_targets.insert(tag, std::move(target)); }
+    bool has(int tag) const { return m_targets.contains(tag); }
+    // Writes the current row into the opener registered for tag; false when there is none.
+    bool run(int tag, Dataset *row) const
+    {
+        const auto it = m_targets.constFind(tag);
+        if (it == m_targets.constEnd())
+            return false;
+        (*it)(row);
+        return true;
+    }
+
+private:
+    QHash<int, Target> m_targets;
+};
 
 // "Все поля должны быть заполнены!" when the trimmed text is empty; returns false then.
 bool requireFilled(const QString &text);

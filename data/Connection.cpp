@@ -199,11 +199,32 @@ QByteArray canonicalText(const QVariant &v)
     }
 }
 
+// The user's reading of the errors a user can cause by ordinary work; the server's own text follows.
+QString plainWords(const PGresult *res)
+{
+    const char *state = PQresultErrorField(res, PG_DIAG_SQLSTATE);
+    const QByteArray primary = PQresultErrorField(res, PG_DIAG_MESSAGE_PRIMARY);
+    if (!state)
+        return {};
+    if (qstrcmp(state, "23503") == 0)
+        return primary.startsWith("update or delete")
+                   ? QStringLiteral("Запись используется в других данных и не может быть удалена или изменена.")
+                   : QStringLiteral("Запись ссылается на данные, которых нет в базе.");
+    if (qstrcmp(state, "23505") == 0)
+        return QStringLiteral("Такая запись уже есть.");
+    if (qstrcmp(state, "42501") == 0)
+        return QStringLiteral("Недостаточно прав для этого действия.");
+    return {};
+}
+
 QString serverText(const PGresult *res, const PGconn *conn)
 {
     const char *primary = res ? PQresultErrorField(res, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
     if (primary) {
         QString text = QString::fromUtf8(primary);
+        const QString plain = plainWords(res);
+        if (!plain.isEmpty())
+            text = plain + QLatin1Char('\n') + text;
         if (const char *detail = PQresultErrorField(res, PG_DIAG_MESSAGE_DETAIL))
             text += QLatin1Char('\n') + QString::fromUtf8(detail);
         return text;

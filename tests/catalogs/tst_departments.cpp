@@ -216,7 +216,8 @@ private Q_SLOTS:
         const auto boxes = Platform::Testing::shownBoxes();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[1].icon, Platform::Icon::Error);
-        QVERIFY2(!boxes[1].text.isEmpty(), qPrintable(boxes[1].text));
+        QVERIFY2(boxes[1].text.startsWith(QStringLiteral("Запись используется в других данных")),
+                 qPrintable(boxes[1].text));
         QCOMPARE(Fixture::scalar(QStringLiteral("select count(*) from cmn_department.department")).toInt(),
                  2);
         QVERIFY(!DataModule6->ADO_DB->inTransaction());
