@@ -3,6 +3,8 @@
 #include "app/Platform.h"
 #include "data/Action.h"
 #include "data/Dataset.h"
+#include "data/DbError.h"
+#include "data/Numbers.h"
 #include "data/Unit6.h"
 
 #include <QKeyEvent>
@@ -120,6 +122,24 @@ bool requireFilled(const QString &text)
         return true;
     Platform::showError(QStringLiteral("Все поля должны быть заполнены!"));
     return false;
+}
+
+void returnTo(Dataset *dataset, int id, int recNo)
+{
+    if (!dataset->active() || dataset->isEmpty())
+        return;
+    if (recNo > 0)
+        dataset->setRecNo(recNo);
+    if (id != 0 && currentId(dataset) != id && !dataset->locate(QStringLiteral("id"), id) && recNo > 0)
+        dataset->setRecNo(recNo);
+}
+
+QString numberField(const QLineEdit *box, const QString &label)
+{
+    const QString text = box->text().trimmed();
+    if (!text.isEmpty() && !Numbers::readNumber(text))
+        throw InputError(QStringLiteral("Неверное число: «%1» в поле «%2»").arg(text, label));
+    return SqlNumber(text);
 }
 
 } // namespace Catalog

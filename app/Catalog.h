@@ -63,4 +63,13 @@ private:
 // "Все поля должны быть заполнены!" when the trimmed text is empty; returns false then.
 bool requireFilled(const QString &text);
 
+// Back to the row an edit started from: the record number when that row still has the id, else
+// the row with the id, else the record number (clamped).
+void returnTo(Dataset *dataset, int id, int recNo);
+
+// The number in a number box in its SQL form (SqlNumber; empty text gives "0"). A text that does
+// not read as one number ("1,2,3", "," alone) raises InputError "Неверное число: ..." naming the
+// field by its label, so the handler stops before anything is written.
+QString numberField(const QLineEdit *box, const QString &label);
+
 } // namespace Catalog

@@ -5,12 +5,29 @@
 #include "app/Styles.h"
 #include "app/Unit1.h"
 #include "app/Unit23.h"
+#include "catalogs/Unit14.h"
+#include "catalogs/Unit2.h"
 #include "catalogs/Unit26.h"
 #include "catalogs/Unit27.h"
+#include "catalogs/Unit28.h"
+#include "catalogs/Unit29.h"
+#include "catalogs/Unit3.h"
 #include "catalogs/Unit30.h"
+#include "catalogs/Unit303.h"
 #include "catalogs/Unit31.h"
+#include "catalogs/Unit32.h"
+#include "catalogs/Unit34.h"
+#include "catalogs/Unit35.h"
+#include "catalogs/Unit5.h"
+#include "catalogs/Unit58.h"
+#include "catalogs/Unit7.h"
+#include "catalogs/Unit8.h"
+#include "catalogs/Unit9.h"
 #include "data/DbError.h"
 #include "shopfloor/Unit45.h"
+#include "technology/Unit10.h"
+#include "technology/Unit33.h"
+#include "technology/Unit4.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -40,29 +57,29 @@ void createWindows()
 {
     // The order is the program's; a window joins it in its place when its unit lands.
     create(Form1);
-    // create(Form2);
-    // create(Form3);
-    // create(Form4);
-    // create(Form5);
-    // create(Form7);
-    // create(Form8);
-    // create(Form9);
-    // create(Form10);
+    create(Form2);
+    create(Form3);
+    create(Form4);
+    create(Form5);
+    create(Form7);
+    create(Form8);
+    create(Form9);
+    create(Form10);
     // create(Form11);
     // create(Form18);
     // create(Form19);
-    // create(Form14);
+    create(Form14);
     // create(Form24);
     create(Form26);
     create(Form27);
-    // create(Form28);
-    // create(Form29);
+    create(Form28);
+    create(Form29);
     create(Form30);
     create(Form31);
-    // create(Form32);
-    // create(Form33);
-    // create(Form34);
-    // create(Form35);
+    create(Form32);
+    create(Form33);
+    create(Form34);
+    create(Form35);
     // create(Form36);
     // create(Form37);
     // create(Form38);
@@ -78,10 +95,10 @@ void createWindows()
     // create(Form48);
     // create(Form50);
     // create(Form51);
-    // create(Form303);
+    create(Form303);
     // create(Form53);
     // create(Form54);
-    // create(Form58);
+    create(Form58);
     // create(Form59);
     // create(Form60);
     // create(Form61);

@@ -4,10 +4,19 @@
 #include "app/Unit23.h"
 #include "app/Version.h"
 #include "catalogs/Unit26.h"
+#include "catalogs/Unit28.h"
+#include "catalogs/Unit3.h"
 #include "catalogs/Unit30.h"
+#include "catalogs/Unit32.h"
+#include "catalogs/Unit34.h"
+#include "catalogs/Unit35.h"
+#include "catalogs/Unit5.h"
+#include "catalogs/Unit8.h"
 #include "data/Action.h"
 #include "data/Unit6.h"
+#include "technology/Unit4.h"
 #include "ui_Unit1.h"
+#include "ui_Unit4.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -75,17 +84,17 @@ void TForm1::buildMenu()
 {
     QMenu *n2 = submenu(QStringLiteral("N2"), QStringLiteral("Справочники"));
     menuItem(n2, QStringLiteral("N19"), QStringLiteral("Подразделения"), &TForm1::N19Click);
-    menuItem(n2, QStringLiteral("N1"), QStringLiteral("Персонал"));
+    menuItem(n2, QStringLiteral("N1"), QStringLiteral("Персонал"), &TForm1::N1Click);
     menuItem(n2, QStringLiteral("N8"), QStringLiteral("Должности"), &TForm1::N8Click);
-    menuItem(n2, QStringLiteral("N21"), QStringLiteral("Роли"));
-    menuItem(n2, QStringLiteral("N24"), QStringLiteral("Контрагенты"));
+    menuItem(n2, QStringLiteral("N21"), QStringLiteral("Роли"), &TForm1::N21Click);
+    menuItem(n2, QStringLiteral("N24"), QStringLiteral("Контрагенты"), &TForm1::N24Click);
     n2->addSeparator()->setObjectName(QStringLiteral("N22"));
-    menuItem(n2, QStringLiteral("N9"), QStringLiteral("Вид номенклатуры"));
-    menuItem(n2, QStringLiteral("N3"), QStringLiteral("ТМЦ"));
-    menuItem(n2, QStringLiteral("N6"), QStringLiteral("Операции"));
-    menuItem(n2, QStringLiteral("N4"), QStringLiteral("Техпроцессы"));
+    menuItem(n2, QStringLiteral("N9"), QStringLiteral("Вид номенклатуры"), &TForm1::N9Click);
+    menuItem(n2, QStringLiteral("N3"), QStringLiteral("ТМЦ"), &TForm1::N3Click);
+    menuItem(n2, QStringLiteral("N6"), QStringLiteral("Операции"), &TForm1::N6Click);
+    menuItem(n2, QStringLiteral("N4"), QStringLiteral("Техпроцессы"), &TForm1::N4Click);
     n2->addSeparator()->setObjectName(QStringLiteral("N23"));
-    menuItem(n2, QStringLiteral("N20"), QStringLiteral("Администрарование"));
+    menuItem(n2, QStringLiteral("N20"), QStringLiteral("Администрарование"), &TForm1::N20Click);
 
     QMenu *n29 = submenu(QStringLiteral("N29"), QStringLiteral("Снабжение"));
     menuItem(n29, QStringLiteral("N30"), QStringLiteral("Потребность"));
@@ -165,6 +174,77 @@ void TForm1::N8Click()
     DataModule6->staffpos->open();
     Platform::showModal(Form26);
     DataModule6->staffpos->close();
+}
+
+void TForm1::N1Click()
+{
+    Form5->Tag = 0;
+    Form5->KeepingLayout();
+    DataModule6->workers->open();
+    Platform::showModal(Form5);
+    DataModule6->workers->close();
+}
+
+void TForm1::N21Click()
+{
+    DataModule6->role->open();
+    Platform::showModal(Form32);
+    DataModule6->role->close();
+}
+
+void TForm1::N24Click()
+{
+    Form34->Tag = 0;
+    DataModule6->jur_person->open();
+    Form34->KeepingLayout();
+    // "Заявки" belongs to choosing only.
+    Form34->ShowRequestsBox(false);
+    Platform::showModal(Form34);
+    DataModule6->jur_person->close();
+    Form34->ShowRequestsBox(true);
+}
+
+void TForm1::N6Click()
+{
+    Form8->Tag = 0;
+    DataModule6->operation_type->open();
+    Form8->KeepingLayout();
+    Platform::showModal(Form8);
+    DataModule6->operation_type->close();
+}
+
+void TForm1::N20Click()
+{
+    Form35->Tag = 0;
+    DataModule6->role->open();
+    Form35->KeepingLayout();
+    Platform::showModal(Form35);
+    DataModule6->role->close();
+}
+
+void TForm1::N4Click()
+{
+    Form4->Tag = 0;
+    DataModule6->proc_tech->open();
+    Form4->ui()->Button1->setVisible(true);
+    Form4->ui()->Button3->setVisible(true);
+    Platform::showModal(Form4);
+    DataModule6->proc_tech->close();
+}
+
+void TForm1::N9Click()
+{
+    DataModule6->nomenclature->open();
+    Platform::showModal(Form28);
+    DataModule6->nomenclature->close();
+}
+
+void TForm1::N3Click()
+{
+    // Tag 0 with "Добавить" and "Удалить" shown; Button2 back to "Изменить" after a chooser.
+    Form3->KeepingLayout();
+    Platform::showModal(Form3); // the list opens inventory_items itself
+    DataModule6->inventory_items->close();
 }
 
 void TForm1::N5Click()

@@ -42,6 +42,14 @@ public:
 
     void N19Click(); // Подразделения
     void N8Click();  // Должности
+    void N4Click();  // Техпроцессы
+    void N9Click();  // Вид номенклатуры
+    void N3Click();  // ТМЦ
+    void N1Click();  // Персонал
+    void N21Click(); // Роли
+    void N24Click(); // Контрагенты
+    void N6Click();  // Операции
+    void N20Click(); // Администрарование
     void N5Click();
     void N28Click();
     void Timer1Timer();
