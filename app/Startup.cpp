@@ -24,6 +24,10 @@
 #include "catalogs/Unit8.h"
 #include "catalogs/Unit9.h"
 #include "data/DbError.h"
+#include "requests/Unit41.h"
+#include "requests/Unit42.h"
+#include "requests/Unit43.h"
+#include "requests/Unit44.h"
 #include "shopfloor/Unit45.h"
 #include "technology/Unit10.h"
 #include "technology/Unit33.h"
@@ -85,10 +89,10 @@ void createWindows()
     // create(Form38);
     // create(Form39);
     // create(Form40);
-    // create(Form41);
-    // create(Form42);
-    // create(Form43);
-    // create(Form44);
+    create(Form41);
+    create(Form42);
+    create(Form43);
+    create(Form44);
     create(Form45);
     // create(Form46);
     // create(Form47);

@@ -14,9 +14,11 @@
 #include "catalogs/Unit8.h"
 #include "data/Action.h"
 #include "data/Unit6.h"
+#include "requests/Unit41.h"
 #include "technology/Unit4.h"
 #include "ui_Unit1.h"
 #include "ui_Unit4.h"
+#include "ui_Unit41.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -111,7 +113,7 @@ void TForm1::buildMenu()
     menuItem(n18, QStringLiteral("N27"), QStringLiteral("Табель"));
 
     QMenu *n16 = submenu(QStringLiteral("N16"), QStringLiteral("Маркетинг"));
-    menuItem(n16, QStringLiteral("N17"), QStringLiteral("Заявки в производство"));
+    menuItem(n16, QStringLiteral("N17"), QStringLiteral("Заявки в производство"), &TForm1::N17Click);
     menuItem(n16, QStringLiteral("N32"), QStringLiteral("Заявки на отгрузку"));
     menuItem(n16, QStringLiteral("N34"), QStringLiteral("Отгрузки"));
 
@@ -245,6 +247,18 @@ void TForm1::N3Click()
     Form3->KeepingLayout();
     Platform::showModal(Form3); // the list opens inventory_items itself
     DataModule6->inventory_items->close();
+}
+
+void TForm1::N17Click()
+{
+    Form41->Tag = 0;
+    DataModule6->app_doc->open();
+    DataModule6->app_doc->setSort(QStringLiteral("d_date DESC, s_person_caption ASC"));
+    Form41->ui()->Button1->setVisible(true);
+    Form41->ui()->Button3->setVisible(true);
+    Platform::showModal(Form41);
+    DataModule6->app_doc->close();
+    DataModule6->stock->close();
 }
 
 void TForm1::N5Click()

@@ -50,6 +50,7 @@ public:
     void N24Click(); // Контрагенты
     void N6Click();  // Операции
     void N20Click(); // Администрарование
+    void N17Click(); // Заявки в производство
     void N5Click();
     void N28Click();
     void Timer1Timer();
