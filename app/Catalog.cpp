@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 
 namespace Catalog {
 
@@ -114,6 +115,38 @@ bool deleteCurrent(Dataset *dataset, const QString &table)
     action.commit();
     reopenAt(dataset, recNo);
     return true;
+}
+
+void keepingLayout(const ListButtons &b)
+{
+    b.add->setVisible(true);
+    b.remove->setVisible(true);
+    b.search->setVisible(true);
+    if (b.searchLabel)
+        b.searchLabel->setVisible(true);
+    b.change->setText(QStringLiteral("Изменить"));
+    b.change->setDefault(b.keepingDefault == b.change);
+    b.keepingDefault->setDefault(true);
+}
+
+void chooseLayout(const ListButtons &b)
+{
+    b.change->setText(QStringLiteral("Выбрать"));
+    b.change->setVisible(true);
+    b.add->setDefault(false);
+    b.change->setDefault(true);
+    b.add->setVisible(false);
+    b.remove->setVisible(false);
+    b.search->setVisible(true);
+    if (b.searchLabel)
+        b.searchLabel->setVisible(true);
+    b.search->clear();
+}
+
+Dataset *departmentTable(QObject *owner)
+{
+    return new Dataset(DataModule6->ADO_DB, QStringLiteral("cb_department"),
+                       QStringLiteral("select * from cmn_department.department order by s_caption"), owner);
 }
 
 bool requireFilled(const QString &text)

@@ -6,6 +6,9 @@
 
 class Dataset;
 class QLineEdit;
+class QObject;
+class QPushButton;
+class QWidget;
 
 // The mechanics every catalog list and edit window shares.
 namespace Catalog {
@@ -59,6 +62,25 @@ public:
 private:
     QHash<int, Target> m_targets;
 };
+
+// The controls of a list that also serves choose mode.
+struct ListButtons
+{
+    QPushButton *add;
+    QPushButton *change;
+    QPushButton *remove;
+    QLineEdit *search;
+    QWidget *searchLabel;        // may be null
+    QPushButton *keepingDefault; // the default button while keeping the catalog
+};
+// Keeping: "Добавить", "Удалить" and the search box shown, `change` captioned "Изменить".
+void keepingLayout(const ListButtons &b);
+// Choosing: `change` captioned "Выбрать", shown and default; "Добавить" and "Удалить" hidden; the
+// search box shown and cleared.
+void chooseLayout(const ListButtons &b);
+
+// The departments table of an edit window's look-up, sorted by name.
+Dataset *departmentTable(QObject *owner);
 
 // "Все поля должны быть заполнены!" when the trimmed text is empty; returns false then.
 bool requireFilled(const QString &text);

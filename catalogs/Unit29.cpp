@@ -12,9 +12,7 @@ TForm29 *Form29 = nullptr;
 TForm29::TForm29(QWidget *parent) : TFormBase(parent), m_ui(std::make_unique<Ui::TForm29>())
 {
     m_ui->setupUi(this);
-    cb_department =
-        new Dataset(DataModule6->ADO_DB, QStringLiteral("cb_department"),
-                    QStringLiteral("select * from cmn_department.department order by s_caption"), this);
+    cb_department = Catalog::departmentTable(this);
     m_ui->p_department->setListSource(cb_department);
     installWheelStepping(this, m_ui->p_department);
     applyConventions();

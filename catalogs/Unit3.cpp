@@ -63,23 +63,14 @@ TForm3::~TForm3() = default;
 void TForm3::KeepingLayout()
 {
     Tag = 0;
-    m_ui->Button1->setVisible(true);
-    m_ui->Button3->setVisible(true);
-    m_ui->Edit1->setVisible(true);
-    m_ui->Button2->setText(QStringLiteral("Изменить"));
-    m_ui->Button2->setDefault(true);
+    Catalog::keepingLayout(
+        {m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->Edit1, nullptr, m_ui->Button2});
 }
 
 void TForm3::ChooseLayout(int tag)
 {
     Tag = tag;
-    m_ui->Button1->setVisible(false);
-    m_ui->Button3->setVisible(false);
-    m_ui->Button2->setText(QStringLiteral("Выбрать"));
-    m_ui->Button2->setVisible(true);
-    m_ui->Button2->setDefault(true);
-    m_ui->Edit1->setVisible(true);
-    m_ui->Edit1->clear();
+    Catalog::chooseLayout({m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->Edit1, nullptr, m_ui->Button2});
 }
 
 void TForm3::FormShow()

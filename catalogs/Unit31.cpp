@@ -12,9 +12,7 @@ TForm31 *Form31 = nullptr;
 TForm31::TForm31(QWidget *parent) : TFormBase(parent), m_ui(std::make_unique<Ui::TForm31>())
 {
     m_ui->setupUi(this);
-    cb_department =
-        new Dataset(DataModule6->ADO_DB, QStringLiteral("cb_department"),
-                    QStringLiteral("select * from cmn_department.department order by s_caption"), this);
+    cb_department = Catalog::departmentTable(this);
     m_ui->p_department->setListSource(cb_department);
     installWheelStepping(this, m_ui->p_department);
     applyConventions();

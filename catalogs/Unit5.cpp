@@ -31,27 +31,15 @@ TForm5::~TForm5() = default;
 
 void TForm5::KeepingLayout()
 {
-    m_ui->Button1->setVisible(true);
-    m_ui->Button3->setVisible(true);
-    m_ui->Edit1->setVisible(true);
-    m_ui->Label_Edit1->setVisible(true);
-    m_ui->Button2->setText(QStringLiteral("Изменить"));
-    m_ui->Button2->setDefault(false);
-    m_ui->Button1->setDefault(true);
+    Catalog::keepingLayout(
+        {m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->Edit1, m_ui->Label_Edit1, m_ui->Button1});
 }
 
 void TForm5::ChooseLayout(int tag)
 {
     Tag = tag;
-    m_ui->Button2->setText(QStringLiteral("Выбрать"));
-    m_ui->Button2->setVisible(true);
-    m_ui->Button1->setDefault(false);
-    m_ui->Button2->setDefault(true);
-    m_ui->Button1->setVisible(false);
-    m_ui->Button3->setVisible(false);
-    m_ui->Edit1->setVisible(true);
-    m_ui->Label_Edit1->setVisible(true);
-    m_ui->Edit1->clear();
+    Catalog::chooseLayout(
+        {m_ui->Button1, m_ui->Button2, m_ui->Button3, m_ui->Edit1, m_ui->Label_Edit1, m_ui->Button1});
 }
 
 void TForm5::FormActivate()

@@ -12,16 +12,6 @@
 
 namespace {
 
-QStringList column(Dataset *ds, const char *field)
-{
-    QStringList out;
-    const int rec = ds->recNo();
-    for (ds->first(); !ds->eof(); ds->next())
-        out << ds->field(QLatin1String(field)).asString();
-    ds->setRecNo(rec);
-    return out;
-}
-
 int contractor(const QString &shortName, const QString &fullName)
 {
     return Fixture::scalar(
@@ -116,7 +106,7 @@ private Q_SLOTS:
 
             // The text anywhere in the short name; the row with only a full name is never found.
             Fixture::type(list->Edit1, QStringLiteral("артань"));
-            QCOMPARE(column(ds, "s_full_caption"), QStringList({"ООО \"Д'Артаньян и Компания\""}));
+            QCOMPARE(Fixture::column(ds, "s_full_caption"), QStringList({"ООО \"Д'Артаньян и Компания\""}));
             list->Edit1->clear();
             Fixture::type(list->Edit1, QStringLiteral("Рога"));
             QVERIFY(ds->isEmpty());
@@ -185,7 +175,7 @@ private Q_SLOTS:
             ds->last();
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
-            QCOMPARE(column(ds, "s_caption"), QStringList({"А", "Б"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"А", "Б"}));
             QCOMPARE(ds->recNo(), 2);
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click(); // "Б" has a purchase document
@@ -216,16 +206,16 @@ private Q_SLOTS:
             list->CheckBox1->click();
             Dataset *ds = DataModule6->jur_person;
             // Each once, in order of id.
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Б", "А"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Б", "А"}));
             list->CheckBox1->click();
-            QCOMPARE(column(ds, "s_caption"), QStringList({"А", "Б", "В"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"А", "Б", "В"}));
             list->CheckBox1->click();
             QCOMPARE(ds->recordCount(), 2);
         });
         // Closed with the box ticked: the next opening lists everyone by name again.
         choose(99, [](Ui::TForm34 *list) {
             QVERIFY(!list->CheckBox1->isChecked());
-            QCOMPARE(column(DataModule6->jur_person, "s_caption"), QStringList({"А", "Б", "В"}));
+            QCOMPARE(Fixture::column(DataModule6->jur_person, "s_caption"), QStringList({"А", "Б", "В"}));
         });
     }
 

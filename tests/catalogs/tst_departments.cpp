@@ -17,16 +17,6 @@
 
 namespace {
 
-QStringList column(Dataset *ds, const char *field)
-{
-    QStringList out;
-    const int rec = ds->recNo();
-    for (ds->first(); !ds->eof(); ds->next())
-        out << ds->field(QLatin1String(field)).asString();
-    ds->setRecNo(rec);
-    return out;
-}
-
 void click(QAbstractButton *b)
 {
     b->click();
@@ -81,7 +71,7 @@ private Q_SLOTS:
             expectDepartmentEdit(QStringLiteral("Склад сырья №1"), QString(), QStringLiteral("Цех О'Коннора"),
                                  2);
             click(list->Button5);
-            QCOMPARE(column(DataModule6->department, "s_caption"),
+            QCOMPARE(Fixture::column(DataModule6->department, "s_caption"),
                      QStringList({"Склад сырья №1", "Цех О'Коннора"}));
         });
         QCOMPARE(
@@ -187,7 +177,7 @@ private Q_SLOTS:
             QCOMPARE(ds->recordCount(), 3);
             Platform::Testing::answerNext(QMessageBox::Yes);
             click(list->Button3);
-            QCOMPARE(column(ds, "s_caption"), QStringList({"А", "Б"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"А", "Б"}));
             QCOMPARE(ds->recNo(), 2); // the new last row
             QCOMPARE(list->DBGrid1->currentIndex().row(), 1);
             ds->first();
@@ -230,18 +220,18 @@ private Q_SLOTS:
         withDepartments([](Ui::TForm30 *list) {
             Dataset *ds = DataModule6->department;
             Fixture::type(list->Edit1, QStringLiteral("Скл"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Склад ГП", "Склад сырья"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Склад ГП", "Склад сырья"}));
             QTest::keyClick(list->Edit1, Qt::Key_Down);
             QCOMPARE(ds->recNo(), 2);
             QTest::keyClick(list->Edit1, Qt::Key_Up);
             QCOMPARE(ds->recNo(), 1);
             QTest::keyClick(list->Edit1, Qt::Key_Left); // consumed: the text stays as typed
             Fixture::type(list->Edit1, QStringLiteral("ад С"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Склад сырья"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Склад сырья"}));
             list->Edit1->clear();
             QCOMPARE(ds->recordCount(), 4);
             Fixture::type(list->Edit1, QStringLiteral("О'"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"О'Нил"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"О'Нил"}));
             list->Edit1->clear();
         });
         QVERIFY(Platform::Testing::shownBoxes().isEmpty());
@@ -262,8 +252,8 @@ private Q_SLOTS:
                 click(list->Button1);
             }
             // The position without a department is not listed (the list joins on it).
-            QCOMPARE(column(DataModule6->staffpos, "s_caption"), QStringList({"Маляр"}));
-            QCOMPARE(column(DataModule6->staffpos, "s_dep"), QStringList({"Цех 1"}));
+            QCOMPARE(Fixture::column(DataModule6->staffpos, "s_caption"), QStringList({"Маляр"}));
+            QCOMPARE(Fixture::column(DataModule6->staffpos, "s_dep"), QStringList({"Цех 1"}));
         });
         Form1->item(QStringLiteral("N8"))->trigger();
         QCOMPARE(Fixture::scalar(QStringLiteral("select id_department::int from hrms_staffpos.staffpos where "

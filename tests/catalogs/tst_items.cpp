@@ -21,16 +21,6 @@
 
 namespace {
 
-QStringList column(Dataset *ds, const char *field)
-{
-    QStringList out;
-    const int rec = ds->recNo();
-    for (ds->first(); !ds->eof(); ds->next())
-        out << ds->field(QLatin1String(field)).asString();
-    ds->setRecNo(rec);
-    return out;
-}
-
 QString text(const QString &sql)
 {
     return Fixture::scalar(sql).toString();
@@ -196,9 +186,9 @@ private Q_SLOTS:
             e.massaKg = QStringLiteral("3,25");
             expectEdit(e);
             list->Button1->click();
-            QCOMPARE(column(DataModule6->inventory_items, "marka"), QStringList({"Кронштейн К-1"}));
-            QCOMPARE(column(DataModule6->inventory_items, "s_ral"), QStringList({"+"}));
-            QCOMPARE(column(DataModule6->inventory_items, "s_nom"), QStringList({"Крепёж"}));
+            QCOMPARE(Fixture::column(DataModule6->inventory_items, "marka"), QStringList({"Кронштейн К-1"}));
+            QCOMPARE(Fixture::column(DataModule6->inventory_items, "s_ral"), QStringList({"+"}));
+            QCOMPARE(Fixture::column(DataModule6->inventory_items, "s_nom"), QStringList({"Крепёж"}));
         });
         QCOMPARE(
             text(QStringLiteral("select concat_ws('|', id_nom, id_type, id_msm, massa, width, thick, ral, "
@@ -339,7 +329,7 @@ private Q_SLOTS:
                 list->Button1->click();
             }
             Dataset *ds = DataModule6->inventory_items;
-            QCOMPARE(column(ds, "marka"), QStringList({oconnor, romashka}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({oconnor, romashka}));
             // Shown back unchanged in the edit window, and saved again unchanged.
             QVERIFY(ds->locate(QStringLiteral("marka"), romashka));
             Platform::Testing::onModal(QStringLiteral("TForm7"), [&](QDialog *) {
@@ -354,7 +344,8 @@ private Q_SLOTS:
                 Form7->ui()->Button1->click();
             });
             list->Button2->click();
-            QCOMPARE(column(ds, "marka"), QStringList({oconnor + QStringLiteral(" д'Артаньяна"), romashka}));
+            QCOMPARE(Fixture::column(ds, "marka"),
+                     QStringList({oconnor + QStringLiteral(" д'Артаньяна"), romashka}));
         });
         QCOMPARE(
             count(QStringLiteral("select count(*) from cmn_inventory_items.inventory_items where marka = %1")
@@ -422,9 +413,9 @@ private Q_SLOTS:
         process(frame, tube25, QStringLiteral("Рама из трубы 25"));
         withItems([](Ui::TForm3 *list) {
             Dataset *ds = DataModule6->inventory_items;
-            QCOMPARE(column(ds, "marka"), QStringList({"Рама", "Рама", "Труба 20", "Труба 25"}));
-            QCOMPARE(column(ds, "tp_cnt"), QStringList({"2", "2", "0", "0"}));
-            QStringList sources = column(ds, "s_caption_gds").mid(0, 2);
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Рама", "Рама", "Труба 20", "Труба 25"}));
+            QCOMPARE(Fixture::column(ds, "tp_cnt"), QStringList({"2", "2", "0", "0"}));
+            QStringList sources = Fixture::column(ds, "s_caption_gds").mid(0, 2);
             sources.sort();
             QCOMPARE(sources, QStringList({"Труба 20", "Труба 25"}));
             QCOMPARE(list->DBGridEh1->model()->rowCount(), 4);
@@ -449,7 +440,7 @@ private Q_SLOTS:
             Fixture::type(list->Edit1, QStringLiteral("Болт"));
             QCOMPARE(ds->filter(), QStringLiteral("tp_cnt>0 and marka like '%Болт%' or s_nom like '%Болт%'"));
             QVERIFY(ds->filtered());
-            QCOMPARE(column(ds, "marka"), QStringList({"Болт М8", "Болт О'Нила"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Болт М8", "Болт О'Нила"}));
             QTest::keyClick(list->Edit1, Qt::Key_Down);
             QCOMPARE(ds->recNo(), 2);
             QTest::keyClick(list->Edit1, Qt::Key_Up);
@@ -458,16 +449,16 @@ private Q_SLOTS:
             // The kind matches without a process.
             list->Edit1->clear();
             Fixture::type(list->Edit1, QStringLiteral("креп"));
-            QCOMPARE(column(ds, "marka"), QStringList({"Шайба"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Шайба"}));
             // An apostrophe filters, never errors.
             list->Edit1->clear();
             Fixture::type(list->Edit1, QStringLiteral("О'Н"));
-            QCOMPARE(column(ds, "marka"), QStringList({"Болт О'Нила"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Болт О'Нила"}));
             // Cleared: only the items that have a technological process.
             list->Edit1->clear();
             QCOMPARE(ds->filter(), QStringLiteral("tp_cnt>0"));
             QVERIFY(ds->filtered());
-            QCOMPARE(column(ds, "marka"), QStringList({"Болт М8", "Болт О'Нила", "Гайка"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Болт М8", "Болт О'Нила", "Гайка"}));
         });
         QVERIFY(Platform::Testing::shownBoxes().isEmpty());
     }
@@ -498,7 +489,7 @@ private Q_SLOTS:
                 QCOMPARE(Form3->PresetNomenclature, fasteners);
                 QCOMPARE(Form3->Tag, 0);
                 Dataset *ds = DataModule6->inventory_items;
-                QCOMPARE(column(ds, "marka"), QStringList({"Болт"}));
+                QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Болт"}));
                 Platform::Testing::onModal(QStringLiteral("TForm7"), [&](QDialog *) {
                     QCOMPARE(Form7->ui()->combo_nomenclature->currentText(), QStringLiteral("Крепёж"));
                     Entry e;
@@ -507,7 +498,7 @@ private Q_SLOTS:
                     Form7->ui()->Button1->click();
                 });
                 Form3->ui()->Button1->click();
-                QCOMPARE(column(ds, "marka"), QStringList({"Болт", "Винт"}));
+                QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Болт", "Винт"}));
             });
             kinds->DBGridEh1->clickCellButton(2);
             Dataset *ds = DataModule6->inventory_items;
@@ -548,18 +539,18 @@ private Q_SLOTS:
         withItems([&](Ui::TForm3 *list) {
             Dataset *ds = DataModule6->inventory_items;
             DBGrid *grid = list->DBGridEh1;
-            QCOMPARE(column(ds, "marka"), QStringList({"Альфа", "Бета", "Гамма"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Альфа", "Бета", "Гамма"}));
             // A real click on the title "Наименование".
             QHeaderView *header = grid->horizontalHeader();
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                               QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
             QCOMPARE(ds->sort(), QStringLiteral("marka DESC, s_nom ASC"));
-            QCOMPARE(column(ds, "marka"), QStringList({"Гамма", "Бета", "Альфа"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Гамма", "Бета", "Альфа"}));
             grid->clickTitle(0);
             QCOMPARE(ds->sort(), QStringLiteral("marka, s_nom ASC"));
             grid->clickTitle(1);
             QCOMPARE(ds->sort(), QStringLiteral("s_nom DESC, marka ASC"));
-            QCOMPARE(column(ds, "marka"), QStringList({"Альфа", "Гамма", "Бета"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Альфа", "Гамма", "Бета"}));
             grid->clickTitle(2); // "Себес.": nothing
             QCOMPARE(ds->sort(), QStringLiteral("s_nom DESC, marka ASC"));
             grid->clickTitle(0); // the sort text holds DESC
@@ -567,7 +558,7 @@ private Q_SLOTS:
             grid->clickTitle(1);
             grid->clickTitle(1);
             QCOMPARE(ds->sort(), QStringLiteral("s_nom, marka ASC"));
-            QCOMPARE(column(ds, "marka"), QStringList({"Бета", "Гамма", "Альфа"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Бета", "Гамма", "Альфа"}));
             // Changing an item keeps the sort the user chose.
             QVERIFY(ds->locate(QStringLiteral("id"), beta));
             Platform::Testing::onModal(QStringLiteral("TForm7"),
@@ -605,12 +596,12 @@ private Q_SLOTS:
             QCOMPARE(ds->recordCount(), 3);
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
-            QCOMPARE(column(ds, "marka"), QStringList({"Рама", "Труба"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Рама", "Труба"}));
             // The source of a process: the server refuses, nothing is lost.
             QVERIFY(ds->locate(QStringLiteral("id"), tube));
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
-            QCOMPARE(column(ds, "marka"), QStringList({"Рама", "Труба"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Рама", "Труба"}));
         });
         const auto boxes = Platform::Testing::shownBoxes();
         QCOMPARE(boxes.size(), 4);
@@ -741,13 +732,13 @@ private Q_SLOTS:
             QVERIFY(ds->active());
             QCOMPARE(ds->sort(), QStringLiteral("marka, s_nom ASC"));
             // The placeholder item 0 is not offered.
-            QCOMPARE(column(ds, "marka"), QStringList({"Лист", "Рама О'Нила", "Рама сварная"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Лист", "Рама О'Нила", "Рама сварная"}));
             Fixture::type(list->Edit1, QStringLiteral("ама"));
             QCOMPARE(ds->filter(), QStringLiteral("marka like '%ама%'"));
-            QCOMPARE(column(ds, "marka"), QStringList({"Рама О'Нила", "Рама сварная"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Рама О'Нила", "Рама сварная"}));
             list->Edit1->clear();
             Fixture::type(list->Edit1, QStringLiteral("О'"));
-            QCOMPARE(column(ds, "marka"), QStringList({"Рама О'Нила"}));
+            QCOMPARE(Fixture::column(ds, "marka"), QStringList({"Рама О'Нила"}));
             list->Edit1->clear();
             QVERIFY(!ds->filtered());
             QCOMPARE(ds->recordCount(), 3);

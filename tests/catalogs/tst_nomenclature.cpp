@@ -13,16 +13,6 @@
 
 namespace {
 
-QStringList column(Dataset *ds, const char *field)
-{
-    QStringList out;
-    const int rec = ds->recNo();
-    for (ds->first(); !ds->eof(); ds->next())
-        out << ds->field(QLatin1String(field)).asString();
-    ds->setRecNo(rec);
-    return out;
-}
-
 int kind(const QString &caption, int department)
 {
     return Fixture::scalar(
@@ -76,8 +66,10 @@ private Q_SLOTS:
             expectKindEdit(QStringLiteral("Прочее"), QString());
             list->Button5->click();
             // A kind without a warehouse is not listed (the list joins on the department).
-            QCOMPARE(column(DataModule6->nomenclature, "s_caption"), QStringList({"Крепёж \"М\" д'Арк"}));
-            QCOMPARE(column(DataModule6->nomenclature, "s_department"), QStringList({"Склад О'Нила"}));
+            QCOMPARE(Fixture::column(DataModule6->nomenclature, "s_caption"),
+                     QStringList({"Крепёж \"М\" д'Арк"}));
+            QCOMPARE(Fixture::column(DataModule6->nomenclature, "s_department"),
+                     QStringList({"Склад О'Нила"}));
         });
         QCOMPARE(
             Fixture::scalar(QStringLiteral("select d.s_caption from cmn_inventory_items.nomenclature n join "
@@ -119,7 +111,7 @@ private Q_SLOTS:
             QTest::mouseDClick(list->DBGridEh1->viewport(), Qt::LeftButton, {},
                                list->DBGridEh1->visualRect(list->DBGridEh1->currentIndex()).center());
             QCOMPARE(Catalog::currentId(ds), pipes);
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Арматура", "Трубы стальные"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Арматура", "Трубы стальные"}));
         });
         QCOMPARE(Fixture::scalar(QStringLiteral("select s_caption || '|' || id_department::int from "
                                                 "cmn_inventory_items.nomenclature where id=%1")
@@ -176,10 +168,10 @@ private Q_SLOTS:
             QVERIFY(ds->locate(QStringLiteral("s_caption"), QStringLiteral("Лишний")));
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Крепёж"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Крепёж"}));
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Крепёж"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Крепёж"}));
         });
         const auto boxes = Platform::Testing::shownBoxes();
         QCOMPARE(boxes.size(), 3);
@@ -200,16 +192,16 @@ private Q_SLOTS:
         withKinds([](Ui::TForm28 *list) {
             Dataset *ds = DataModule6->nomenclature;
             Fixture::type(list->Edit1, QStringLiteral("Тру"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Трубки", "Трубы"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Трубки", "Трубы"}));
             QTest::keyClick(list->Edit1, Qt::Key_Down);
             QCOMPARE(ds->recNo(), 2);
             QTest::keyClick(list->Edit1, Qt::Key_Left); // consumed
             Fixture::type(list->Edit1, QStringLiteral("бы"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Трубы"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Трубы"}));
             list->Edit1->clear();
             QCOMPARE(ds->recordCount(), 4);
             Fixture::type(list->Edit1, QStringLiteral("О'"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"О'Нил"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"О'Нил"}));
             list->Edit1->clear();
         });
         QVERIFY(Platform::Testing::shownBoxes().isEmpty());
@@ -231,7 +223,7 @@ private Q_SLOTS:
         withKinds([&](Ui::TForm28 *list) {
             QVERIFY(DataModule6->nomenclature->locate(QStringLiteral("id"), pipes));
             Platform::Testing::onModal(QStringLiteral("TForm3"), [&](QDialog *) {
-                shown = column(DataModule6->inventory_items, "marka");
+                shown = Fixture::column(DataModule6->inventory_items, "marka");
                 QCOMPARE(Form3->PresetNomenclature, pipes);
             });
             list->DBGridEh1->clickCellButton(2);

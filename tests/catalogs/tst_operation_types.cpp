@@ -12,16 +12,6 @@
 
 namespace {
 
-QStringList column(Dataset *ds, const char *field)
-{
-    QStringList out;
-    const int rec = ds->recNo();
-    for (ds->first(); !ds->eof(); ds->next())
-        out << ds->field(QLatin1String(field)).asString();
-    ds->setRecNo(rec);
-    return out;
-}
-
 int operationType(const QString &caption, const QString &description = QString())
 {
     return Fixture::scalar(
@@ -107,7 +97,7 @@ private Q_SLOTS:
                 e->Button1->click();
             });
             list->Button1->click();
-            QCOMPARE(column(DataModule6->operation_type, "s_caption"),
+            QCOMPARE(Fixture::column(DataModule6->operation_type, "s_caption"),
                      QStringList({"Гибка", "Покраска", "Резка д'Арк", "Сварка"}));
         });
         QCOMPARE(typeRow(cut), QStringLiteral("Резка д'Арк|пила \"Bosch\"; 45°"));
@@ -158,7 +148,7 @@ private Q_SLOTS:
             ds->first();
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Резка"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Резка"}));
         });
         const auto boxes = Platform::Testing::shownBoxes();
         QCOMPARE(boxes.size(), 3);
@@ -175,16 +165,16 @@ private Q_SLOTS:
             Dataset *ds = DataModule6->operation_type;
             QCOMPARE(Form8->focusWidget(), list->Edit1);
             Fixture::type(list->Edit1, QStringLiteral("По"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Покраска", "Полировка"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Покраска", "Полировка"}));
             QTest::keyClick(list->Edit1, Qt::Key_Down);
             QCOMPARE(ds->recNo(), 2);
             QTest::keyClick(list->Edit1, Qt::Key_Delete); // consumed
             QCOMPARE(list->Edit1->text(), QStringLiteral("По"));
             Fixture::type(list->Edit1, QStringLiteral("к"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Покраска"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Покраска"}));
             list->Edit1->clear();
             Fixture::type(list->Edit1, QStringLiteral("О'"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"О'Мэлли"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"О'Мэлли"}));
             list->Edit1->clear();
             QCOMPARE(ds->recordCount(), 4);
         });

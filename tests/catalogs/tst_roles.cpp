@@ -14,16 +14,6 @@
 
 namespace {
 
-QStringList column(Dataset *ds, const char *field)
-{
-    QStringList out;
-    const int rec = ds->recNo();
-    for (ds->first(); !ds->eof(); ds->next())
-        out << ds->field(QLatin1String(field)).asString();
-    ds->setRecNo(rec);
-    return out;
-}
-
 int role(const QString &name, const QString &caption, const QString &begin, const QString &end, bool active)
 {
     return Fixture::scalar(
@@ -98,9 +88,9 @@ private Q_SLOTS:
                 list->Button1->click();
             }
             Dataset *ds = DataModule6->role;
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Гость", "Мастер д'Артаньян"}));
-            QCOMPARE(column(ds, "yesno"), QStringList({"-", "+"}));
-            QCOMPARE(column(ds, "d_begin"),
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Гость", "Мастер д'Артаньян"}));
+            QCOMPARE(Fixture::column(ds, "yesno"), QStringList({"-", "+"}));
+            QCOMPARE(Fixture::column(ds, "d_begin"),
                      QStringList(2, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))));
         });
         QCOMPARE(Fixture::scalar(
@@ -208,7 +198,7 @@ private Q_SLOTS:
         // Shown without the menu, the window opens the roles itself and closes them when it closes.
         Platform::Testing::onModal(QStringLiteral("TForm35"), [](QDialog *) {
             QVERIFY(DataModule6->role->active());
-            QCOMPARE(column(DataModule6->role, "d_end"), QStringList({"03.06.2024"}));
+            QCOMPARE(Fixture::column(DataModule6->role, "d_end"), QStringList({"03.06.2024"}));
             Form35->ui()->Button3->click();
             Fixture::type(Form35->ui()->Edit1, QStringLiteral("Гость"));
             QCOMPARE(DataModule6->role->recordCount(), 1);
@@ -231,12 +221,12 @@ private Q_SLOTS:
                 b->click();
             QVERIFY(d->isVisible());
             Fixture::type(list->Edit1, QStringLiteral("Ма"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Маляр-бригадир", "Мастер"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Маляр-бригадир", "Мастер"}));
             QTest::keyClick(list->Edit1, Qt::Key_Down);
             QCOMPARE(ds->recNo(), 2);
             QTest::keyClick(list->Edit1, Qt::Key_End); // consumed
             Fixture::type(list->Edit1, QStringLiteral("с"));
-            QCOMPARE(column(ds, "s_caption"), QStringList({"Мастер"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"Мастер"}));
             list->Edit1->clear();
             Fixture::type(list->Edit1, QStringLiteral("О'"));
             QCOMPARE(ds->recordCount(), 1);

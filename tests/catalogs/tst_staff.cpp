@@ -13,16 +13,6 @@
 
 namespace {
 
-QStringList column(Dataset *ds, const char *field)
-{
-    QStringList out;
-    const int rec = ds->recNo();
-    for (ds->first(); !ds->eof(); ds->next())
-        out << ds->field(QLatin1String(field)).asString();
-    ds->setRecNo(rec);
-    return out;
-}
-
 int role(const QString &caption, bool active = true)
 {
     return Fixture::scalar(
@@ -138,8 +128,8 @@ private Q_SLOTS:
             });
             list->Button1->click();
             Dataset *ds = DataModule6->workers;
-            QCOMPARE(column(ds, "s_caption"), QStringList({"О'Коннор Анна-Мария Smith-Ивановна"}));
-            QCOMPARE(column(ds, "s_role"), QStringList({"Рабочий"}));
+            QCOMPARE(Fixture::column(ds, "s_caption"), QStringList({"О'Коннор Анна-Мария Smith-Ивановна"}));
+            QCOMPARE(Fixture::column(ds, "s_role"), QStringList({"Рабочий"}));
             id = Catalog::currentId(ds);
 
             Platform::Testing::onModal(QStringLiteral("TForm2"), [&](QDialog *d) {
@@ -200,7 +190,7 @@ private Q_SLOTS:
         tabel->setParam(QStringLiteral("mnth"), 3);
         tabel->setParam(QStringLiteral("yea"), 2026);
         tabel->open();
-        QCOMPARE(column(tabel, "fio"), QStringList({"Петров Пётр Петрович"}));
+        QCOMPARE(Fixture::column(tabel, "fio"), QStringList({"Петров Пётр Петрович"}));
         QCOMPARE(tabel->field(QStringLiteral("summ")).asInt(), 8);
         tabel->close();
     }
@@ -285,7 +275,7 @@ private Q_SLOTS:
             expectEdit({"Гостев", "Г", "Г"}, QStringLiteral("Маляр"), QStringLiteral("Цех покраски"),
                        QStringLiteral("Гость"));
             list->Button1->click();
-            QCOMPARE(column(DataModule6->workers, "s_role"), QStringList({"Гость"}));
+            QCOMPARE(Fixture::column(DataModule6->workers, "s_role"), QStringList({"Гость"}));
         });
         QCOMPARE(Fixture::scalar(QStringLiteral("select id_role::int from cmn_contractor.person")).toInt(),
                  p.guest);
@@ -305,7 +295,7 @@ private Q_SLOTS:
             QCOMPARE(ds->recordCount(), 3);
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
-            QCOMPARE(column(ds, "s_second_name"), QStringList({"Андреев", "Васин"}));
+            QCOMPARE(Fixture::column(ds, "s_second_name"), QStringList({"Андреев", "Васин"}));
             QCOMPARE(ds->recNo(), 2);
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
@@ -351,17 +341,17 @@ private Q_SLOTS:
             QCOMPARE(Form5->focusWidget(), list->Edit1);
             // "Ма": Маслов by name, Сергеев by his position "Маляр".
             Fixture::type(list->Edit1, QStringLiteral("Ма"));
-            QCOMPARE(column(ds, "s_second_name"), QStringList({"Маслов", "Сергеев"}));
+            QCOMPARE(Fixture::column(ds, "s_second_name"), QStringList({"Маслов", "Сергеев"}));
             QTest::keyClick(list->Edit1, Qt::Key_Down);
             QCOMPARE(ds->recNo(), 2);
             QTest::keyClick(list->Edit1, Qt::Key_Up);
             QCOMPARE(ds->recNo(), 1);
             QTest::keyClick(list->Edit1, Qt::Key_Home); // consumed
             Fixture::type(list->Edit1, QStringLiteral("л"));
-            QCOMPARE(column(ds, "s_second_name"), QStringList({"Сергеев"}));
+            QCOMPARE(Fixture::column(ds, "s_second_name"), QStringList({"Сергеев"}));
             list->Edit1->clear();
             Fixture::type(list->Edit1, QStringLiteral("Д'"));
-            QCOMPARE(column(ds, "s_second_name"), QStringList({"Д'Эон"}));
+            QCOMPARE(Fixture::column(ds, "s_second_name"), QStringList({"Д'Эон"}));
             list->Edit1->clear();
             QCOMPARE(ds->recordCount(), 3);
         });
