@@ -26,16 +26,6 @@ namespace {
 // Demo rows.
 const int Post = 12, Shelf = 13;
 
-QStringList column(Dataset *ds, const char *field)
-{
-    QStringList out;
-    const int rec = ds->recNo();
-    for (ds->first(); !ds->eof(); ds->next())
-        out << ds->field(QLatin1String(field)).asString();
-    ds->setRecNo(rec);
-    return out;
-}
-
 // Groups of one item come in no particular order.
 QStringList sorted(QStringList list)
 {
@@ -201,10 +191,10 @@ private Q_SLOTS:
             QVERIFY(reg->Button1->isVisible() && reg->Button3->isVisible());
             Dataset *ds = DataModule6->app_doc;
             QCOMPARE(ds->sort(), QStringLiteral("d_date DESC, s_person_caption ASC"));
-            QCOMPARE(column(ds, "id"), QStringList({"2", "1"}));
-            QCOMPARE(column(ds, "s_jp_caption"),
+            QCOMPARE(Fixture::column(ds, "id"), QStringList({"2", "1"}));
+            QCOMPARE(Fixture::column(ds, "s_jp_caption"),
                      QStringList({"ИП Петров Николай Степанович", "ООО «СтройМонтаж»"}));
-            QCOMPARE(column(ds, "s_state"), QStringList({"Оформление", "Оформление"}));
+            QCOMPARE(Fixture::column(ds, "s_state"), QStringList({"Оформление", "Оформление"}));
             DatasetModel *model = reg->DBGridEh1->datasetModel();
             QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("№ заявки"));
             QCOMPARE(model->data(model->index(1, 3)).toString(), QStringLiteral("17.03.2025"));
@@ -295,11 +285,12 @@ private Q_SLOTS:
                 lines->Button1->click();
 
                 Dataset *groups = Form42->app_spec;
-                QCOMPARE(column(groups, "ii_s_caption"),
+                QCOMPARE(Fixture::column(groups, "ii_s_caption"),
                          QStringList({"Заготовка кронштейна КР-1", "Кронштейн КР-1", "Кронштейн КР-1"}));
-                QCOMPARE(sorted(column(groups, "cnt")), QStringList({"12,5", "120", "30"}));
-                QCOMPARE(column(groups, "s_state"), QStringList({"Оформление", "Оформление", "Оформление"}));
-                QCOMPARE(column(groups, "cost_price"), QStringList({"126", "372", "372"}));
+                QCOMPARE(sorted(Fixture::column(groups, "cnt")), QStringList({"12,5", "120", "30"}));
+                QCOMPARE(Fixture::column(groups, "s_state"),
+                         QStringList({"Оформление", "Оформление", "Оформление"}));
+                QCOMPARE(Fixture::column(groups, "cost_price"), QStringList({"126", "372", "372"}));
                 DatasetModel *model = lines->DBGridEh1->datasetModel();
                 QCOMPARE(model->data(model->index(0, 3)).toString(), QString()); // no colour: the placeholder
                 QCOMPARE(model->data(model->index(0, 0), Qt::BackgroundRole).value<QColor>(),
@@ -400,7 +391,7 @@ private Q_SLOTS:
             reg->Button2->click(); // nothing to change
             Platform::Testing::onModal(QStringLiteral("TForm42"), [](QDialog *) {
                 Ui::TForm42 *lines = Form42->ui();
-                QCOMPARE(column(Form42->app_spec, "s_state"), QStringList({"Отгружено"}));
+                QCOMPARE(Fixture::column(Form42->app_spec, "s_state"), QStringList({"Отгружено"}));
                 QVERIFY(!lines->Button1->isEnabled() && !lines->Button2->isEnabled() &&
                         !lines->Button3->isEnabled());
             });
@@ -564,11 +555,12 @@ private Q_SLOTS:
                     QCOMPARE(items->Button2->text(), QStringLiteral("Выбрать"));
                     QVERIFY(!items->DBGridEh1->columns()[12].cellButton);
                     // Bought material and items without a process are not offered.
-                    QCOMPARE(column(ds, "marka"), QStringList({"Заготовка кронштейна КР-1", "Кронштейн КР-1",
-                                                               "Стойка стеллажа С-2000"}));
+                    QCOMPARE(Fixture::column(ds, "marka"),
+                             QStringList(
+                                 {"Заготовка кронштейна КР-1", "Кронштейн КР-1", "Стойка стеллажа С-2000"}));
                     // The search shows a whole kind, the shelf without a process among it.
                     Fixture::type(items->Edit1, QStringLiteral("Стеллаж"));
-                    QCOMPARE(column(ds, "marka"),
+                    QCOMPARE(Fixture::column(ds, "marka"),
                              QStringList({"Полка стеллажная П-600", "Стойка стеллажа С-2000"}));
                     QVERIFY(ds->locate(QStringLiteral("id"), Shelf));
                     items->Button2->click();
@@ -641,7 +633,7 @@ private Q_SLOTS:
     {
         withLines(1, [](Ui::TForm42 *list) {
             Dataset *groups = Form42->app_spec;
-            QCOMPARE(column(groups, "ii_s_caption"),
+            QCOMPARE(Fixture::column(groups, "ii_s_caption"),
                      QStringList({"Кронштейн КР-1", "Стойка стеллажа С-2000"}));
             groups->setRecNo(1);
             Platform::Testing::onModal(QStringLiteral("TForm44"), [](QDialog *d) {
@@ -660,8 +652,8 @@ private Q_SLOTS:
                 QVERIFY(!d->isVisible());
             });
             list->Button2->click();
-            QCOMPARE(column(groups, "cnt"), QStringList({"150", "40"}));
-            QCOMPARE(column(groups, "ral_s_code"), QStringList({"RAL 5005", "RAL 7024"}));
+            QCOMPARE(Fixture::column(groups, "cnt"), QStringList({"150", "40"}));
+            QCOMPARE(Fixture::column(groups, "ral_s_code"), QStringList({"RAL 5005", "RAL 7024"}));
             QCOMPARE(groups->recNo(), 1);
 
             // Changing the post into the bracket's colour would make a second identical line.
@@ -743,7 +735,7 @@ private Q_SLOTS:
             QCOMPARE(groups->recordCount(), 2);
             Platform::Testing::answerNext(QMessageBox::Yes);
             list->Button3->click();
-            QCOMPARE(column(groups, "ii_s_caption"), QStringList({"Стойка стеллажа С-2000"}));
+            QCOMPARE(Fixture::column(groups, "ii_s_caption"), QStringList({"Стойка стеллажа С-2000"}));
             // The item and colour again: one counter with the new count.
             expectLineCard({QStringLiteral("Кронштейн КР-1"), QStringLiteral("RAL 9016"),
                             QStringLiteral("70"), QStringLiteral("390")});
