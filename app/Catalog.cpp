@@ -7,6 +7,7 @@
 #include "data/Numbers.h"
 #include "data/Unit6.h"
 
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -115,6 +116,18 @@ bool deleteCurrent(Dataset *dataset, const QString &table)
     action.commit();
     reopenAt(dataset, recNo);
     return true;
+}
+
+void ChooseTargets::choose(QDialog *list, int tag, Dataset *row) const
+{
+    if (!has(tag))
+        return;
+    if (currentId(row) == 0) {
+        list->reject();
+        return;
+    }
+    run(tag, row);
+    list->accept();
 }
 
 void keepingLayout(const ListButtons &b)

@@ -6,6 +6,7 @@
 
 class Dataset;
 class QLineEdit;
+class QDialog;
 class QObject;
 class QPushButton;
 class QWidget;
@@ -58,6 +59,9 @@ public:
         (*it)(row);
         return true;
     }
+    // "Выбрать" of a list: for a registered tag, writes the current row into the opener and closes
+    // the list (an empty list just closes); an unknown tag does nothing.
+    void choose(QDialog *list, int tag, Dataset *row) const;
 
 private:
     QHash<int, Target> m_targets;

@@ -56,16 +56,7 @@ void TForm303::FormClose()
 
 void TForm303::Button2Click()
 {
-    if (!ChooseTargets.has(Tag))
-        return;
-    const int recNo = inventory_items->recNo();
-    if (Catalog::currentId(inventory_items) == 0) {
-        reject();
-        return;
-    }
-    ChooseTargets.run(Tag, inventory_items);
-    inventory_items->setRecNo(recNo);
-    accept();
+    ChooseTargets.choose(this, Tag, inventory_items);
 }
 
 void TForm303::Edit1Change(const QString &text)

@@ -74,14 +74,7 @@ void TForm34::Button2Click()
 {
     Dataset *ds = DataModule6->jur_person;
     if (Tag != 0) {
-        if (!ChooseTargets.has(Tag))
-            return;
-        if (Catalog::currentId(ds) == 0) {
-            reject();
-            return;
-        }
-        ChooseTargets.run(Tag, ds);
-        accept();
+        ChooseTargets.choose(this, Tag, ds);
         return;
     }
     if (Catalog::currentId(ds) == 0)

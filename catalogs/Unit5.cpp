@@ -70,14 +70,7 @@ void TForm5::Button2Click()
 {
     Dataset *ds = DataModule6->workers;
     if (Tag != 0) {
-        if (!ChooseTargets.has(Tag))
-            return;
-        if (Catalog::currentId(ds) == 0) {
-            reject();
-            return;
-        }
-        ChooseTargets.run(Tag, ds);
-        accept();
+        ChooseTargets.choose(this, Tag, ds);
         return;
     }
     if (Catalog::currentId(ds) == 0)
