@@ -4,7 +4,10 @@
 #include "app/Unit1.h"
 #include "catalogs/Unit8.h"
 #include "catalogs/Unit9.h"
+#include "technology/Choosers.h"
+#include "technology/Unit10.h"
 #include "tests/fixture/Fixture.h"
+#include "ui_Unit10.h"
 #include "ui_Unit8.h"
 #include "ui_Unit9.h"
 
@@ -29,22 +32,11 @@ void withTypes(const std::function<void(Ui::TForm8 *)> &inList)
     QVERIFY(!DataModule6->operation_type->active());
 }
 
-// Shows the list as the operation card does (Tag 1 and its layout).
+// Shows the list through the operation card's own chooser (Tag 1 and its layout).
 void choose(const std::function<void(Ui::TForm8 *)> &inList)
 {
-    Ui::TForm8 *list = Form8->ui();
-    Form8->Tag = 1;
-    DataModule6->operation_type->open();
-    list->Button1->setVisible(false);
-    list->Button3->setVisible(false);
-    list->Button2->setDefault(true);
-    list->Edit1->setVisible(true);
-    list->Edit1->clear();
-    Platform::Testing::onModal(QStringLiteral("TForm8"), [&](QDialog *) { inList(list); });
-    Platform::showModal(Form8);
-    list->Button2->setDefault(false);
-    list->Edit1->setVisible(false);
-    DataModule6->operation_type->close();
+    Platform::Testing::onModal(QStringLiteral("TForm8"), [&](QDialog *) { inList(Form8->ui()); });
+    Choosers::chooseOperationType();
 }
 
 QString typeRow(int id)
@@ -185,24 +177,23 @@ private Q_SLOTS:
     {
         operationType(QStringLiteral("Гибка"));
         const int cut = operationType(QStringLiteral("Резка"));
-        QList<QPair<int, QString>> chosen;
-        Form8->ChooseTargets.set(1, [&](Dataset *r) {
-            chosen << qMakePair(r->field(QStringLiteral("id")).asInt(),
-                                r->field(QStringLiteral("s_caption")).asString().trimmed());
-        });
+        Form10->TypeId = 0;
+        Form10->ui()->Edit2->clear();
         choose([](Ui::TForm8 *list) {
             Fixture::type(list->Edit1, QStringLiteral("Ре"));
             list->Button2->click();
             QVERIFY(!Form8->isVisible());
         });
-        QCOMPARE(chosen, (QList<QPair<int, QString>>{{cut, QStringLiteral("Резка")}}));
+        QCOMPARE(Form10->TypeId, cut);
+        QCOMPARE(Form10->ui()->Edit2->text(), QStringLiteral("Резка"));
         // A search that matches none: nothing is written, the list closes.
         choose([](Ui::TForm8 *list) {
             Fixture::type(list->Edit1, QStringLiteral("Щ"));
             list->Button2->click();
             QVERIFY(!Form8->isVisible());
         });
-        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(Form10->TypeId, cut); // not written again
+        QCOMPARE(Form10->ui()->Edit2->text(), QStringLiteral("Резка"));
         QVERIFY(!Platform::Testing::shownModals().contains(QStringLiteral("TForm9")));
 
         // The menu brings "Добавить" and "Удалить" back and "Изменить" edits again.
@@ -214,7 +205,8 @@ private Q_SLOTS:
             list->Edit1->clear();
             list->Button2->click();
         });
-        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(Form10->TypeId, cut); // not written again
+        QCOMPARE(Form10->ui()->Edit2->text(), QStringLiteral("Резка"));
         QVERIFY(Platform::Testing::shownModals().contains(QStringLiteral("TForm9")));
     }
 };
